@@ -1,0 +1,32 @@
+#include "model/point.h"
+
+GPoint::GPoint() : x(0), y(0), isVirtual(0), selected(0) {}
+
+GPoint::GPoint(int32_t x, int32_t y, uint8_t isVirtual)
+    : x(x), y(y), isVirtual(isVirtual), selected(0) {}
+
+GPoint GPoint::delta(const GPoint& to, const GPoint& from) {
+  return GPoint(wrappingSub(to.x, from.x), wrappingSub(to.y, from.y), to.isVirtual);
+}
+
+bool GPoint::differs(const GPoint& a, const GPoint& b) { return a.x != b.x || a.y != b.y; }
+
+bool GPoint::samePlace(const GPoint& a, const GPoint& b) { return a.x == b.x && a.y == b.y; }
+
+void GPoint::assign(const GPoint& src) {
+  if (&src == this) return;
+  x = src.x;
+  y = src.y;
+  isVirtual = src.isVirtual;
+}
+
+void GPoint::setVirtual() { isVirtual = 1; }
+void GPoint::setReal() { isVirtual = 0; }
+void GPoint::select() { selected = 1; }
+void GPoint::deselect() { selected = 0; }
+bool GPoint::isSelected() const { return selected != 0; }
+
+void GPoint::translate(const GPoint& offset) {
+  x = wrappingAdd(x, offset.x);
+  y = wrappingAdd(y, offset.y);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/point.h"
+
+// One character of a shape font: its code, its advance and the ordered path of
+// points it owns. Point pointers stay valid while other points come and go.
+class GShape {
+ public:
+  GShape();
+  GShape(const GShape&) = delete;
+  GShape& operator=(const GShape&) = delete;
+  virtual ~GShape();
+
+  uint16_t code() const;
+  void setCode(uint16_t c);
+  int16_t byteCount() const;
+  uint16_t width() const;
+  uint8_t direction() const;
+  void setDirection(uint8_t d);
+  int pointCount() const;
+  // Whether the point list exists; a shape that never had one writes no text.
+  bool hasList() const;
+
+  // width := w and the path becomes empty.
+  void reset(uint16_t width);
+  // A text starting with '*' is a shape header line, any other a definition text.
+  // Throws std::out_of_range for an empty text.
+  void parseLine(const std::string& text);
+  // Appends the header line and the definition lines.
+  void writeTo(std::vector<std::string>& lines) const;
+  // The character as the character list shows it: one byte below 128, else two.
+  std::string listText() const;
+
+  // Iteration over the path with one shared cursor; null for none.
+  GPoint* first();
+  GPoint* next();
+  GPoint* last();
+  GPoint* previous();
+  // The point at a path index, or null; does not move the cursor.
+  const GPoint* pointAtIndex(int index) const;
+
+  void appendPoint(const GPoint& p);
+  void addPoint(int32_t x, int32_t y, uint8_t isVirtual);
+  // p goes in front of ref (at the front when ref is not in the path).
+  // Nothing happens (p is discarded) when p or ref is null or there is no list.
+  void insertBefore(std::unique_ptr<GPoint> p, const GPoint* ref);
+  // p goes right after ref (at the end when ref is not in the path); same null rules.
+  void insertAfter(std::unique_ptr<GPoint> p, const GPoint* ref);
+  void insertAfterSelected(const GPoint& p);
+  // Removes and destroys q; returns whether points remain.
+  bool deletePoint(GPoint* q);
+  bool deleteSelected();
+  bool deleteAll();
+  void clearSelection();
+  void selectStroke(const GPoint* q);
+  void selectInRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  bool hasPointAt(int32_t x, int32_t y) const;
+  GPoint* pointAt(int32_t x, int32_t y);
+  void removeRepeats();
+  GShape& copyFrom(const GShape& other);
+
+ private:
+  using PointList = std::vector<std::unique_ptr<GPoint>>;
+
+  int indexOf(const GPoint* p) const;
+  PointList& list();
+  void parseHeader(const std::string& line);
+  void parseDefinition(const std::string& text);
+
+  uint16_t code_ = 0;
+  int16_t byteCount_ = 0;
+  uint16_t width_ = 0;
+  int32_t cursor_ = 0;
+  std::unique_ptr<PointList> points_;
+  uint8_t direction_ = 0;
+};

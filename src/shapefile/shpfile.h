@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/shape.h"
+
+// One shape source file in memory: font kind, header values, font name and the
+// characters in file order. The file owns its shapes.
+class GShpFile {
+ public:
+  enum FontKind : uint8_t { kindNone = 0, kindAscii = 1, kindUnifont = 2, kindBigfont = 3 };
+
+  GShpFile();
+  GShpFile(uint8_t above, uint8_t below);
+  GShpFile(const GShpFile&) = delete;
+  GShpFile& operator=(const GShpFile&) = delete;
+  virtual ~GShpFile();
+
+  uint8_t kind() const;
+  uint8_t above() const;
+  uint8_t below() const;
+  uint8_t width() const;
+  uint8_t height() const;
+  uint16_t characterCount() const;
+  uint8_t direction() const;
+  uint8_t gridIndex() const;
+  const std::string& fontName() const;
+
+  bool setKind(uint8_t k);
+  void setFontName(const std::string& name);
+  bool setDirection(uint8_t d);
+  // Refused (false) once the file holds shapes.
+  bool setAbove(uint8_t v);
+  bool setBelow(uint8_t v);
+  bool setGridIndex(uint8_t i);
+
+  int shapeCount() const;
+  void addShape(std::unique_ptr<GShape> s);
+  void removeShape(GShape* s);
+  GShape* findShape(uint16_t code);
+  bool hasShape(uint16_t code) const;
+  // The code of a list text (first byte, plus the second when the first is >= 0x80).
+  GShape* findShapeByText(const std::string& text);
+  GShape* first();
+  GShape* next();
+  // The shape at a list index, or null; does not move the cursor.
+  const GShape* shapeAtIndex(int index) const;
+  // Replaces the lines by the list text of every shape; untouched without a list.
+  void fillList(std::vector<std::string>& lines) const;
+  void removeAllRepeats();
+
+  // Throw std::runtime_error subclasses naming the file (and the line when reading).
+  void load(const std::string& path);
+  void save(const std::string& path) const;
+
+ private:
+  using ShapeList = std::vector<std::unique_ptr<GShape>>;
+  ShapeList& list();
+
+  std::unique_ptr<ShapeList> shapes_;
+  uint16_t characterCount_ = 0;
+  uint8_t above_ = 32;
+  uint8_t below_ = 16;
+  uint8_t width_ = 48;
+  uint8_t height_ = 48;
+  int32_t cursor_ = 0;
+  uint8_t kind_ = kindNone;
+  uint8_t direction_ = 0;
+  uint8_t gridIndex_ = 0;
+  std::string fontName_;
+};
