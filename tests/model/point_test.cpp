@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "model/point.h"
+
+#include <gtest/gtest.h>
 
 TEST(Point, DeltaTakesTheTargetsPenAndIsUnselected) {
   GPoint to(5, -3, 1);
