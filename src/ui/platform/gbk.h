@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+// The window's one bridge between GBK bytes (as files and the model hold them) and QString.
+
+class GbkError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Bytes that are not GBK decode to replacement characters; decoding never fails.
+QString fromGbk(const std::string& bytes);
+
+// Throws GbkError naming the first character GBK cannot hold, unless a substitute byte is
+// given, which then stands for every such character.
+std::string toGbk(const QString& text, std::optional<char> substitute = std::nullopt);
+
+// Whether the bytes are exactly one printable GBK character.
+bool isDisplayableGbkCharacter(const std::string& bytes);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Every modal interaction of the window goes through this seam: production shows Qt
+// dialogs (QtPrompts), tests answer from a script. Message boxes carry the application
+// title as caption.
+class Prompts {
+ public:
+  // The button set and icon of a message box.
+  enum class Question {
+    OkCancelWarning,  // confirm overwriting, confirm deleting
+    YesNoWarning,     // save changes
+    OkError,          // a refused command
+  };
+  enum class Answer { Ok, Cancel, Yes, No };
+
+  // A file dialog. The filter is written as "description|pattern|description|pattern…",
+  // patterns of one entry separated by ';'; the default extension (e.g. "*.SHP") is added
+  // to a typed name that has none.
+  struct FileDialog {
+    QString title;
+    QString filter;
+    QString defaultExtension;
+  };
+
+  virtual ~Prompts() = default;
+
+  virtual Answer ask(const QString& text, Question question) = 0;
+  // The application's error display: the error's text with the error icon and OK.
+  virtual void showError(const QString& text) = 0;
+  // The chosen path, or nothing when cancelled.
+  virtual std::optional<QString> openFile(const FileDialog& dialog) = 0;
+  virtual std::optional<QString> saveFile(const FileDialog& dialog) = 0;
+  // The one-line input box; nothing when cancelled.
+  virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                           const QString& initial) = 0;
+  // Hands a document to the desktop's default viewer; the outcome is not reported.
+  virtual void openDocument(const QString& path, const QString& workingDirectory) = 0;
+};

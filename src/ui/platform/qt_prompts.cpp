@@ -1,0 +1,97 @@
+#include "ui/platform/qt_prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace {
+
+QString title() { return QCoreApplication::applicationName(); }
+
+std::optional<QString> runFileDialog(const Prompts::FileDialog& spec,
+                                     QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(QApplication::activeWindow(), spec.title);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setNameFilters(qtNameFilters(spec.filter));
+  QString suffix = spec.defaultExtension;
+  suffix.remove(QLatin1Char('*')).remove(QLatin1Char('.'));
+  dialog.setDefaultSuffix(suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QStringList qtNameFilters(const QString& filter) {
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns;
+    for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      patterns << pattern;
+      if (pattern.toLower() != pattern) patterns << pattern.toLower();
+      if (pattern.toUpper() != pattern) patterns << pattern.toUpper();
+    }
+    filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(QLatin1Char(' ')));
+  }
+  return filters;
+}
+
+Prompts::Answer QtPrompts::ask(const QString& text, Question question) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(title());
+  box.setText(text);
+  switch (question) {
+    case Question::OkCancelWarning:
+      box.setIcon(QMessageBox::Warning);
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case Question::YesNoWarning:
+      box.setIcon(QMessageBox::Warning);
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+    case Question::OkError:
+      box.setIcon(QMessageBox::Critical);
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
+}
+
+void QtPrompts::showError(const QString& text) {
+  QMessageBox::critical(QApplication::activeWindow(), title(), text);
+}
+
+std::optional<QString> QtPrompts::openFile(const FileDialog& dialog) {
+  return runFileDialog(dialog, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPrompts::saveFile(const FileDialog& dialog) {
+  return runFileDialog(dialog, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> QtPrompts::inputText(const QString& caption, const QString& prompt,
+                                            const QString& initial) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
+                                             QLineEdit::Normal, initial, &ok);
+  if (!ok) return std::nullopt;
+  return text;
+}
+
+void QtPrompts::openDocument(const QString& path, const QString& workingDirectory) {
+  QProcess::startDetached(QStringLiteral("xdg-open"), {path}, workingDirectory);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+#include "ui/platform/prompts.h"
+
+// The Qt dialogs behind Prompts. Dialogs are parented to the active window.
+class QtPrompts : public Prompts {
+ public:
+  Answer ask(const QString& text, Question question) override;
+  void showError(const QString& text) override;
+  std::optional<QString> openFile(const FileDialog& dialog) override;
+  std::optional<QString> saveFile(const FileDialog& dialog) override;
+  std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                   const QString& initial) override;
+  void openDocument(const QString& path, const QString& workingDirectory) override;
+};
+
+// "desc|*.a;*.b|desc2|*.c" as Qt name filters ("desc (*.a *.A *.b *.B)", …). Each pattern
+// is offered in upper and lower case, since Linux file names are case-sensitive.
+QStringList qtNameFilters(const QString& filter);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+#include <deque>
+
+#include "ui/platform/prompts.h"
+
+// Answers dialogs from a script and records what was shown; nothing ever blocks.
+class ScriptedPrompts : public Prompts {
+ public:
+  std::deque<Answer> answers;
+  std::deque<std::optional<QString>> files;
+  std::deque<std::optional<QString>> inputs;
+  QStringList questions;
+  QStringList errors;
+  QStringList documents;
+
+  Answer ask(const QString& text, Question) override {
+    questions << text;
+    if (answers.empty()) return Answer::Cancel;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void showError(const QString& text) override { errors << text; }
+  std::optional<QString> openFile(const FileDialog&) override { return take(files); }
+  std::optional<QString> saveFile(const FileDialog&) override { return take(files); }
+  std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
+    return take(inputs);
+  }
+  void openDocument(const QString& path, const QString&) override { documents << path; }
+
+ private:
+  static std::optional<QString> take(std::deque<std::optional<QString>>& queue) {
+    std::optional<QString> next;
+    if (!queue.empty()) {
+      next.swap(queue.front());
+      queue.pop_front();
+    }
+    return next;
+  }
+};
