@@ -1,0 +1,200 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QMainWindow>
+#include <QPoint>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/point.h"
+#include "model/shape.h"
+#include "shapefile/shpfile.h"
+#include "ui/canvas/grid_layout.h"
+#include "ui/platform/guarded.h"
+#include "ui/platform/prompts.h"
+
+class CanvasPanel;
+class CharacterList;
+class ChoiceGroup;
+class QAction;
+class QActionGroup;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPainter;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QSplitter;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+
+// The editor window. It owns the open shape file and the whole editing state; its member
+// functions are defined in the folder of the subsystem they belong to (ui/canvas/ paints,
+// ui/characters/ runs the character list, …). Commands end with updateCaption() and
+// updateCommandStates().
+class TFmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent = nullptr);
+  ~TFmMain() override;
+
+  // Makes `file` the open font under `path` (file-system encoding), as the file commands do
+  // once a font has been created or read: no character is current, the list is refilled,
+  // the grid takes the file's above and below, the canvas and the source view are renewed
+  // and caption and commands brought up to date. `modified` is left as it is.
+  void showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path);
+
+  // Sets the grid metrics (width and height become the 8-bit sum, which is returned). It
+  // does not repaint.
+  uint8_t setGridMetrics(uint8_t above, uint8_t below);
+  void updateCaption();
+  void updateCommandStates();
+  // Shows the long part of the hint under the mouse in the status bar, "就绪" for none.
+  void DisplayHint(const QString& longHint);
+
+  // Handlers.
+  void PanelPaint(QPainter& canvas);
+  void RzListBox1Click();
+  void RzMemo1ClipboardChange(bool hasSelection);
+  void RzCheckGroup1Change(int index, bool checked);
+  void RzRadioGroup1Changing(int newIndex);
+  void RzRadioGroup2Changing(int newIndex);
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  friend struct TFmMainProbe;  // tests read the state fields
+
+  // Construction steps.
+  void createActions();
+  void createMenus();
+  void createPopupMenus();
+  void createToolBar();
+  void createPanes();
+  void createSidePanel();
+  void createReferenceGroups();
+  void createStatusBar();
+  void connectHandlers();
+  void initialiseState();
+  void FormDestroy();
+
+  QAction* newAction(const char* name, const QString& caption, const QString& hint = {});
+  // Connects a handler through the error wrapper.
+  template <class Sender, class Signal, class Handler>
+  void bind(Sender* sender, Signal signal, Handler handler) {
+    connect(sender, signal, this, guarded(*prompts, std::move(handler)));
+  }
+
+  // Character list and source view.
+  void refillCharacterList();
+  bool selectListItemByText(const std::string& text);
+  void fillSourceView();
+
+  // Canvas.
+  GridLayout gridLayout() const;
+  GridLayout::Pixel gridToPixel(int32_t x, int32_t y) const;
+  GPoint pixelToGrid(int32_t px, int32_t py) const;
+  void drawGrid(QPainter& canvas, uint8_t columns, uint8_t rows);
+  void drawShape(QPainter& canvas, GShape* shape, bool showTrack, bool showMarks);
+  void drawPointMark(QPainter& canvas, const GPoint* point);
+
+  std::unique_ptr<Prompts> prompts;
+
+  // Dialogs of the form.
+  Prompts::FileDialog OpenDialog;
+  Prompts::FileDialog SaveDialog;
+  Prompts::FileDialog OpenPictureDialog;
+
+  // Menu items and commands. A tool button shares the action of its menu item, except
+  // where the two are enabled differently (paste) or hinted differently (help).
+  QAction *NMNew, *NMOpen, *NMSave, *NMSaveAs, *NMClose;
+  QAction *NMASCII, *NMUNIFONT, *NMBIGFONT;
+  std::array<QAction*, 10> gridSizeItems;  // N1212 … N120120, by grid index
+  QAction *NMFlagNormal, *NMFlagLie;
+  QAction *NFontProperty, *NMExit;
+  QAction *NMCut, *NMCopy, *NMPaste;
+  QAction *NMSelectLine, *NMSelectInvert, *NMSeleceAll, *NMDeselectAll;
+  QAction *NMDeletePoint, *NMDeleteSel, *NMDeleteAll;
+  QAction *NMReadme, *NMAbout;
+  QAction *BtnPasteAction, *BtnHelpAction;
+  QActionGroup *fontKindGroup, *fontSizeGroup, *fontFlagGroup;
+  // Pop-up menu items.
+  QAction *NNewShape, *NDeleteShape, *NFindShape;
+  QAction *NCut, *NCopy, *NPaste;
+  QAction *NSelecteLine, *NSelecteInvert, *NSelecteAll, *NDeselecteAll;
+  QAction *NDelPoint, *NDelSel, *NDelAll;
+  QAction *NInsertVirtualBefore, *NInsertRealBefore, *NInsertVirtualAfter, *NInsertRealAfter;
+
+  QMenu *NFile, *NMFontType, *NMFontSize, *NMFontFlag, *NShape, *NHelp;
+  QMenu *ShapeFilePopMenu, *ShapePopMenu;
+
+  QToolBar* RzToolbar1;
+  QToolButton *BtnNew, *BtnOpen, *BtnSave, *BtnSaveAs, *BtnClose;
+  QToolButton *BtnCut, *BtnCopy, *BtnPaste, *BtnHelp, *BtnExit;
+
+  QSplitter *RzSplitter1, *RzSplitter2;
+  CharacterList* RzListBox1;
+  CanvasPanel* Panel;
+  QFrame* RzPanel1;
+  QPlainTextEdit* RzMemo1;
+
+  ChoiceGroup *RzCheckGroup1, *RzRadioGroup1, *RzRadioGroup2, *RzRadioGroup3;
+  QGroupBox *RzGroupBox1, *RzGroupBox2;
+  QLabel *RzLabel1, *RzLabel3;
+  QListWidget* RzFontListBox1;
+  QSpinBox* RzSpinEdit1;
+  QFrame* RzPanel2;
+  QLabel* RefImage;
+  QPushButton *RzBitBtn1, *RzBitBtn2;
+
+  QStatusBar* RzStatusBar1;
+  QLabel *RzStatusPane2, *RzStatusPane1, *RzVersionInfoStatus1;
+
+  // The editing state.
+  GShape* currentShape = nullptr;  // belongs to shapeFile
+  std::unique_ptr<GShpFile> shapeFile;
+  std::string filePath;  // file-system encoding
+  uint8_t gridAbove = 32;
+  uint8_t gridBelow = 16;
+  uint8_t gridWidth = 48;
+  uint8_t gridHeight = 48;
+  uint32_t cellSize = 0;
+  int32_t originX = 0;
+  int32_t originY = 0;
+  GPoint cursorPoint{0, 0, 1};
+  GPoint lastCursorPoint{0, 0, 0};
+  GPoint* hotPoint = nullptr;  // a point of currentShape
+  uint8_t editMode = 0;
+  uint8_t pendingInsert = 0;
+  uint8_t refMode = 0;
+  bool modified = false;
+  bool showPenUpTrack = false;
+  bool showGrid = true;
+  bool showPoints = true;
+  bool pointsMoved = false;
+  bool popupJustShown = false;
+  std::unique_ptr<GShape> clipShape;
+  std::string currentChar;  // the list bytes of currentShape
+  QFont refFont;
+  std::string refFontName;  // GBK
+  int32_t refFontSize = 0;
+  int32_t refLeft = 0;
+  int32_t refTop = 0;
+  QPoint dragAnchor;
+  std::unique_ptr<QImage> refBitmap;
+  std::unique_ptr<QImage> refJpeg;
+  uint8_t gridSizeIndex = 3;
+  uint8_t directionFlag = 0;
+  int32_t selStartX = 0;
+  int32_t selStartY = 0;
+  int32_t selEndX = 0;
+  int32_t selEndY = 0;
+};
