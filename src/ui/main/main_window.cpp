@@ -34,6 +34,7 @@ TFmMain::TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent)
   createPanes();
   createSidePanel();
   createStatusBar();
+  setDesignPaneSizes();
   connectHandlers();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());

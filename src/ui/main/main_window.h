@@ -82,6 +82,7 @@ class TFmMain : public QMainWindow {
   void createSidePanel();
   void createReferenceGroups();
   void createStatusBar();
+  void setDesignPaneSizes();
   void connectHandlers();
   void initialiseState();
   void FormDestroy();

@@ -1,4 +1,5 @@
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -72,6 +73,14 @@ void TFmMain::createPanes() {
   RzSplitter1->setStretchFactor(1, 1);
   RzSplitter2->setStretchFactor(0, 1);
   RzSplitter2->setStretchFactor(1, 0);
-  RzSplitter1->setSizes({kListWidth, width() - kListWidth});
-  RzSplitter2->setSizes({kCanvasPaneHeight, height() - kCanvasPaneHeight});
+}
+
+// Splitters share out their whole extent in proportion to the sizes given, so the design
+// sizes are set once the window's layout has given the splitters theirs.
+void TFmMain::setDesignPaneSizes() {
+  layout()->activate();
+  const QSize extent = RzSplitter1->size();
+  RzSplitter1->setSizes({kListWidth, extent.width() - kListWidth - RzSplitter1->handleWidth()});
+  RzSplitter2->setSizes(
+      {kCanvasPaneHeight, extent.height() - kCanvasPaneHeight - RzSplitter2->handleWidth()});
 }

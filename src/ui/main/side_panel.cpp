@@ -1,4 +1,5 @@
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,14 +17,15 @@ namespace {
 constexpr int kGroupLeft = 6;
 constexpr int kGroupWidth = 202;
 
-// Installed faces that can serve as the reference glyph: scalable, not symbol fonts, and
-// named in a way the settings file (GBK) can keep.
+// Installed faces that can serve as the reference glyph: scalable, not symbol fonts, not
+// aliases of another face ("Sans Serif"), and named in a way the settings file (GBK) can keep.
 QStringList referenceFaces() {
   QStringList faces;
   for (const QString& family : QFontDatabase::families()) {
     if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family))
       continue;
     if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol)) continue;
+    if (QFontInfo(QFont(family)).family() != family) continue;
     try {
       toGbk(family);
     } catch (const GbkError&) {

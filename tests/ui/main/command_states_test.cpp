@@ -41,8 +41,8 @@ TEST_F(CommandStates, NoFileOpen) {
   expect({"NMNew", "NMOpen", "BtnNew", "BtnOpen"}, true);
   expect(alwaysOn, true);
   expect({"NMSave", "NMSaveAs", "NMClose", "BtnSave", "BtnSaveAs", "BtnClose", "NMFontType",
-          "NMFontSize", "NMFontFlag", "NFontProperty", "NNewShape", "NDeleteShape", "NFindShape",
-          "NMPaste", "NPaste", "BtnPaste"},
+          "NMFontSize", "NMFontFlag", "NNewShape", "NDeleteShape", "NFindShape", "NMPaste",
+          "NPaste", "BtnPaste"},
          false);
   expect(fontItems, false);
   expect(shapeCommands, false);
@@ -52,7 +52,7 @@ TEST_F(CommandStates, EmptyFileOpen) {
   openFont({});
   expect({"NMNew", "NMOpen", "BtnNew", "BtnOpen"}, false);
   expect({"NMSave", "NMSaveAs", "NMClose", "BtnSave", "BtnSaveAs", "BtnClose", "NMFontType",
-          "NMFontSize", "NMFontFlag", "NFontProperty", "NNewShape", "NDeleteShape", "NFindShape"},
+          "NMFontSize", "NMFontFlag", "NNewShape", "NDeleteShape", "NFindShape"},
          true);
   expect(fontItems, true);
   expect(shapeCommands, false);
