@@ -1,13 +1,13 @@
 #include "platform/text_lines.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+
+#include "platform/file_replace.h"
 
 FileError::FileError(const std::string& path, const std::string& what)
     : std::runtime_error("\"" + path + "\": " + what), path_(path) {}
@@ -22,11 +22,6 @@ struct Descriptor {
   ~Descriptor() {
     if (fd >= 0) ::close(fd);
   }
-  int release() {
-    int f = fd;
-    fd = -1;
-    return f;
-  }
 };
 
 // The file the text really replaces: a symbolic link keeps pointing at the
@@ -38,26 +33,6 @@ std::string replacedFile(const std::string& path) {
     if (!ec) return target.string();
   }
   return path;
-}
-
-std::string temporaryNameBeside(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  return path + ".kelvane-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-}
-
-bool writeAll(int fd, const std::string& bytes) {
-  const char* p = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
-  }
-  return true;
 }
 
 }  // namespace
@@ -107,33 +82,5 @@ void writeLines(const std::string& path, const std::vector<std::string>& lines) 
     text += line;
     text += "\r\n";
   }
-
-  const std::string target = replacedFile(path);
-  const std::string temporary = temporaryNameBeside(target);
-  Descriptor file{::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
-  if (file.fd < 0) throw FileError(path, reason("cannot write"));
-
-  auto fail = [&](const char* action) {
-    FileError error(path, reason(action));
-    ::close(file.release());
-    ::unlink(temporary.c_str());
-    throw error;
-  };
-  // The new file keeps the access rights of the one it replaces.
-  struct stat old {};
-  if (::stat(target.c_str(), &old) == 0 && ::fchmod(file.fd, old.st_mode & 07777) != 0) {
-    fail("cannot set access rights");
-  }
-  if (!writeAll(file.fd, text)) fail("cannot write");
-  if (::fsync(file.fd) != 0) fail("cannot flush");
-  if (::close(file.release()) != 0) {
-    FileError error(path, reason("cannot write"));
-    ::unlink(temporary.c_str());
-    throw error;
-  }
-  if (::rename(temporary.c_str(), target.c_str()) != 0) {
-    FileError error(path, reason("cannot replace"));
-    ::unlink(temporary.c_str());
-    throw error;
-  }
+  if (!replaceFileContents(replacedFile(path), text)) throw FileError(path, reason("cannot write"));
 }

@@ -65,7 +65,7 @@ std::string withoutFirstLine(const std::string& path, const std::string& copy) {
   return copy;
 }
 
-class EzdxfReadsOurFiles : public ::testing::TestWithParam<uint8_t> {};
+class EzdxfReadsOurFiles : public TempDirTest, public ::testing::WithParamInterface<uint8_t> {};
 
 }  // namespace
 
@@ -75,15 +75,14 @@ TEST_P(EzdxfReadsOurFiles, AndDrawsTheSameStrokes) {
                  << " cannot import ezdxf.shapefile (install python3-ezdxf)";
   }
   const uint8_t kind = GetParam();
-  TempDir dir;
   for (uint32_t seed = 11; seed <= 13; ++seed) {
     auto font = sampleFont(kind, seed);
     font->removeAllRepeats();
-    std::string path = dir.file("font" + std::to_string(seed) + ".shp");
-    font->save(path, LocalDate{9, 12, 2024});
-    if (kind == GShpFile::kindBigfont) path = withoutFirstLine(path, dir.file("plain.shp"));
+    std::string file = path("font" + std::to_string(seed) + ".shp");
+    font->save(file, LocalDate{9, 12, 2024});
+    if (kind == GShpFile::kindBigfont) file = withoutFirstLine(file, path("plain.shp"));
 
-    const std::map<int, Segments> theirs = ezdxfSegments(path);
+    const std::map<int, Segments> theirs = ezdxfSegments(file);
     ASSERT_EQ(theirs.size(), static_cast<size_t>(font->shapeCount()));
     for (GShape* shape = font->first(); shape; shape = font->next()) {
       SCOPED_TRACE("shape " + std::to_string(shape->code()) + ", seed " + std::to_string(seed));

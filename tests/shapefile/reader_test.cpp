@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 
 #include "shapefile/read_error.h"
 #include "test_support.h"
@@ -260,10 +259,11 @@ TEST(ShpReaderErrors, FontNameLongerThan255BytesIsRefused) {
             "\"font.shp\", line 2: the font name is longer than 255 bytes");
 }
 
-TEST(ShpReaderErrors, AFileThatCannotBeOpenedIsNamed) {
-  TempDir dir;
+using ShpReaderFiles = TempDirTest;
+
+TEST_F(ShpReaderFiles, AFileThatCannotBeOpenedIsNamed) {
   GShpFile f;
-  const std::string missing = dir.file("missing.shp");
+  const std::string missing = path("missing.shp");
   try {
     f.load(missing);
     FAIL() << "loading a missing file succeeded";
@@ -273,16 +273,15 @@ TEST(ShpReaderErrors, AFileThatCannotBeOpenedIsNamed) {
   }
 }
 
-TEST(ShpReaderErrors, LoadFromAFileNamesItInReadErrors) {
-  TempDir dir;
-  const std::string path = dir.file("bad.shp");
-  std::ofstream(path, std::ios::binary) << "*0,4,x\r\n32,16,0,0\r\n*65,9,041\r\n";
+TEST_F(ShpReaderFiles, ReadErrorsNameTheFile) {
+  const std::string bad = path("bad.shp");
+  writeBytes(bad, "*0,4,x\r\n32,16,0,0\r\n*65,9,041\r\n");
   GShpFile f;
   try {
-    f.load(path);
+    f.load(bad);
     FAIL() << "loading a cut file succeeded";
   } catch (const ShpReadError& e) {
-    EXPECT_EQ(e.source(), path);
+    EXPECT_EQ(e.source(), bad);
     EXPECT_EQ(e.line(), 3);
   }
 }

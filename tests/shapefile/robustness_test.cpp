@@ -22,13 +22,6 @@ void expectLoadsOrFailsClearly(const std::string& text) {
   }
 }
 
-std::string sampleText(uint8_t kind) {
-  TempDir dir;
-  const std::string path = dir.file("sample.shp");
-  sampleFont(kind, 3)->save(path, LocalDate{1, 1, 2024});
-  return readFileBytes(path);
-}
-
 // Bytes that mean something to the reader, with the odd arbitrary one.
 char interestingByte(std::mt19937& rng) {
   static const std::string alphabet = "*,()-+0123456789 \r\n\tBUI;9812";
@@ -49,10 +42,13 @@ TEST(ShpReaderRobustness, RandomTextNeverCrashes) {
   }
 }
 
-TEST(ShpReaderRobustness, MutatedFontsNeverCrash) {
+using ShpReaderMutations = TempDirTest;
+
+TEST_F(ShpReaderMutations, MutatedFontsNeverCrash) {
   std::mt19937 rng(7);
   for (uint8_t kind : {GShpFile::kindAscii, GShpFile::kindUnifont, GShpFile::kindBigfont}) {
-    const std::string original = sampleText(kind);
+    sampleFont(kind, 3)->save(path("sample.shp"), LocalDate{1, 1, 2024});
+    const std::string original = readFileBytes(path("sample.shp"));
     for (int round = 0; round < 400; ++round) {
       std::string text = original;
       for (int edits = 1 + static_cast<int>(rng() % 6); edits > 0; --edits) {

@@ -17,7 +17,7 @@ void expectSameShapes(const GShpFile& written, const GShpFile& read) {
   }
 }
 
-class ShpRoundTrip : public ::testing::TestWithParam<uint8_t> {};
+class ShpRoundTrip : public TempDirTest, public ::testing::WithParamInterface<uint8_t> {};
 
 }  // namespace
 
@@ -25,12 +25,11 @@ TEST_P(ShpRoundTrip, KindMetricsAndPathsComeBack) {
   const uint8_t kind = GetParam();
   for (uint32_t seed = 1; seed <= 5; ++seed) {
     auto font = sampleFont(kind, seed);
-    TempDir dir;
-    const std::string path = dir.file("sample.shp");
-    font->save(path, LocalDate{28, 2, 2024});
+    const std::string first = path("sample.shp");
+    font->save(first, LocalDate{28, 2, 2024});
 
     GShpFile back;
-    back.load(path);
+    back.load(first);
     EXPECT_EQ(back.kind(), kind);
     EXPECT_EQ(back.height(), font->height());
     if (kind == GShpFile::kindBigfont) {
@@ -48,10 +47,10 @@ TEST_P(ShpRoundTrip, KindMetricsAndPathsComeBack) {
     expectSameShapes(*font, back);
 
     // What comes back is written again the same, line for line.
-    const std::string again = dir.file("again.shp");
+    const std::string again = path("again.shp");
     back.setFontName(font->fontName());
     back.save(again, LocalDate{28, 2, 2024});
-    EXPECT_EQ(readFileBytes(again), readFileBytes(path));
+    EXPECT_EQ(readFileBytes(again), readFileBytes(first));
   }
 }
 

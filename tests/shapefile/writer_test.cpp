@@ -13,18 +13,20 @@ std::unique_ptr<GShape> emptyShape(uint16_t code, uint16_t width) {
   return s;
 }
 
-std::string savedText(const GShpFile& font, const LocalDate& date = march7th2004) {
-  TempDir dir;
-  const std::string path = dir.file("font.shp");
-  font.save(path, date);
-  return readFileBytes(path);
-}
-
 std::string headerOf(const std::string& text) { return text.substr(0, text.find("\r\n\r\n") + 4); }
+
+class ShpWriter : public TempDirTest {
+ protected:
+  std::string savedText(const GShpFile& font, const LocalDate& date = march7th2004) {
+    const std::string file = path("font.shp");
+    font.save(file, date);
+    return readFileBytes(file);
+  }
+};
 
 }  // namespace
 
-TEST(ShpWriter, AsciiFontWithTheLetterA) {
+TEST_F(ShpWriter, AsciiFontWithTheLetterA) {
   GShpFile f;
   f.setKind(GShpFile::kindAscii);
   f.setFontName("Song");
@@ -41,7 +43,7 @@ TEST(ShpWriter, AsciiFontWithTheLetterA) {
             "\r\n");
 }
 
-TEST(ShpWriter, UnifontHeaderWithAPaddedDate) {
+TEST_F(ShpWriter, UnifontHeaderWithAPaddedDate) {
   GShpFile f(40, 8);
   f.setKind(GShpFile::kindUnifont);
   f.setFontName("\xcb\xce");  // GBK bytes of a file name go out as they are
@@ -49,7 +51,7 @@ TEST(ShpWriter, UnifontHeaderWithAPaddedDate) {
             "*UNIFONT,6,\xcb\xce BY MORVELIN 01/05/2005\r\n40,8,0,0,0,0\r\n\r\n");
 }
 
-TEST(ShpWriter, BigfontHeaderDeclaresTheCharacterCount) {
+TEST_F(ShpWriter, BigfontHeaderDeclaresTheCharacterCount) {
   GShpFile created(40, 8);
   created.setKind(GShpFile::kindBigfont);
   created.setFontName("Hei");
@@ -65,7 +67,7 @@ TEST(ShpWriter, BigfontHeaderDeclaresTheCharacterCount) {
   EXPECT_EQ(headerOf(savedText(read)).substr(0, 25), "*BIGFONT 7000,1,161,256\r\n");
 }
 
-TEST(ShpWriter, AFontOfNoKindGetsAnAsciiHeaderAndReadsBackWhole) {
+TEST_F(ShpWriter, AFontOfNoKindGetsAnAsciiHeaderAndReadsBackWhole) {
   GShpFile f;
   loadText(f, "*65,9,041 ;A\r\n1,8,(2,2),2,8,(22,-2),0\r\n*66,5,042\r\n2,8,(24,0),0\r\n");
   ASSERT_EQ(f.kind(), GShpFile::kindNone);
@@ -81,16 +83,15 @@ TEST(ShpWriter, AFontOfNoKindGetsAnAsciiHeaderAndReadsBackWhole) {
   EXPECT_EQ(pathOf(*back.findShape(65)), (std::vector<PathPoint>{{2, 2, false}}));
 }
 
-TEST(ShpWriter, SaveWithoutADateWritesToday) {
+TEST_F(ShpWriter, SaveWithoutADateWritesToday) {
   GShpFile f;
   f.setKind(GShpFile::kindAscii);
   f.setFontName("Today");
-  TempDir dir;
-  const std::string path = dir.file("today.shp");
+  const std::string file = path("today.shp");
   const LocalDate before = localDate();
-  f.save(path);
+  f.save(file);
   const LocalDate after = localDate();
-  const std::string first = readLines(path).at(0);
+  const std::string first = readLines(file).at(0);
   char expected[2][64];
   for (int i = 0; i < 2; ++i) {
     const LocalDate& d = i == 0 ? before : after;
@@ -100,37 +101,35 @@ TEST(ShpWriter, SaveWithoutADateWritesToday) {
   EXPECT_TRUE(first == expected[0] || first == expected[1]) << first;
 }
 
-TEST(ShpWriter, RefusesFontNamesTheReaderCouldNotTakeBack) {
-  TempDir dir;
-  const std::string path = dir.file("font.shp");
-  writeLines(path, {"old"});
+TEST_F(ShpWriter, RefusesFontNamesTheReaderCouldNotTakeBack) {
+  const std::string file = path("font.shp");
+  writeLines(file, {"old"});
   GShpFile f;
   f.setKind(GShpFile::kindUnifont);
   for (const std::string& name : {std::string(256, 'n'), std::string("two\r\nlines")}) {
     f.setFontName(name);
     try {
-      f.save(path, march7th2004);
+      f.save(file, march7th2004);
       FAIL() << "saved the font name " << name;
     } catch (const FileError& e) {
-      EXPECT_EQ(e.path(), path);
+      EXPECT_EQ(e.path(), file);
     }
-    EXPECT_EQ(readFileBytes(path), "old\r\n");
+    EXPECT_EQ(readFileBytes(file), "old\r\n");
   }
   f.setFontName(std::string(255, 'n'));
-  f.save(path, march7th2004);
+  f.save(file, march7th2004);
   GShpFile back;
-  back.load(path);
+  back.load(file);
   EXPECT_EQ(back.fontName(), std::string(255, 'n'));
 }
 
-TEST(ShpWriter, AFailedSaveNamesTheFile) {
-  TempDir dir;
-  const std::string path = dir.file("no-such-dir/font.shp");
+TEST_F(ShpWriter, AFailedSaveNamesTheFile) {
+  const std::string file = path("no-such-dir/font.shp");
   GShpFile f;
   try {
-    f.save(path, march7th2004);
+    f.save(file, march7th2004);
     FAIL() << "saved into a missing directory";
   } catch (const FileError& e) {
-    EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+    EXPECT_NE(std::string(e.what()).find(file), std::string::npos);
   }
 }
