@@ -46,6 +46,11 @@ class ShpReader {
     return lines_[next_++];
   }
   const std::string& take() { return take(next_); }
+  const std::string& peek(size_t recordStart) {
+    const std::string& line = take(recordStart);
+    --next_;
+    return line;
+  }
 
   ScannedFields scan(size_t lineIndex, std::string_view pattern, int needed) const {
     ScannedFields fields = scanFields(lines_[lineIndex], pattern);
@@ -53,6 +58,13 @@ class ShpReader {
       fail(lineIndex, "the font header misses numbers (\"" + std::string(pattern) + "\" expected)");
     }
     return fields;
+  }
+
+  // Takes the next line of the record that began at recordStart and reads its numbers.
+  ScannedFields takeFields(size_t recordStart, std::string_view pattern, int needed) {
+    const size_t at = next_;
+    take(recordStart);
+    return scan(at, pattern, needed);
   }
 
   void takeFontName(size_t lineIndex, const ScannedFields& fields) {
@@ -96,23 +108,21 @@ class ShpReader {
   void readBigfontHeader() {
     file_.kind_ = GShpFile::kindBigfont;
     file_.characterCount_ = static_cast<uint16_t>(scan(0, "*BIGFONT %d", 1).numbers[0]);
-    if (next_ >= lines_.size()) take(0);
     // Only a line of number 0 is the font's own header line; a shape record or a
     // comment here is left for the records that follow.
-    const size_t at = next_;
-    const std::string& line = lines_[at];
+    const std::string& line = peek(0);
     if (line.empty() || line[0] != '*' || isShapeRecord(line)) return;
-    take(0);
-    const ScannedFields header = scan(at, "*%d,%d,%s", 2);
+    const size_t at = next_;
+    const ScannedFields header = takeFields(0, "*%d,%d,%s", 2);
     takeFontName(at, header);
-    const size_t metrics = next_;
-    take(at);
     if (header.numbers[1] == 5) {
-      const ScannedFields v = scan(metrics, "%d,%d,%d,%d,%d", 5);
+      const ScannedFields v = takeFields(at, "%d,%d,%d,%d,%d", 5);
       setMetrics(v.numbers[0], v.numbers[1], false, v.numbers[3]);
     } else if (header.numbers[1] == 4) {
-      const ScannedFields v = scan(metrics, "%d,%d,%d,%d", 4);
+      const ScannedFields v = takeFields(at, "%d,%d,%d,%d", 4);
       setMetrics(v.numbers[0], v.numbers[1], true);
+    } else {
+      take(at);  // the metrics line of a header this reader does not know
     }
   }
 
@@ -121,9 +131,7 @@ class ShpReader {
     const ScannedFields header = scan(0, "*UNIFONT,%d,%s", 1);
     takeFontName(0, header);
     if (header.numbers[0] != 6) return;
-    const size_t metrics = next_;
-    take(0);
-    const ScannedFields v = scan(metrics, "%d,%d,%d,%d,%d,%d", 6);
+    const ScannedFields v = takeFields(0, "%d,%d,%d,%d,%d,%d", 6);
     setMetrics(v.numbers[0], v.numbers[1], true);
   }
 
@@ -132,18 +140,14 @@ class ShpReader {
     const ScannedFields header = scan(0, "*%d,%d,%s", 2);
     takeFontName(0, header);
     if (header.numbers[1] != 4) return;
-    const size_t metrics = next_;
-    take(0);
-    const ScannedFields v = scan(metrics, "%d,%d,%d,%d", 4);
+    const ScannedFields v = takeFields(0, "%d,%d,%d,%d", 4);
     setMetrics(v.numbers[0], v.numbers[1], true);
   }
 
   // A header line of number 0 after the first line (say, below a comment) still
   // gives the metrics, but neither the kind nor the font name.
   void readLateFontHeader(size_t at) {
-    const size_t metrics = next_;
-    take(at);
-    const ScannedFields v = scan(metrics, "%d,%d", 2);
+    const ScannedFields v = takeFields(at, "%d,%d", 2);
     setMetrics(v.numbers[0], v.numbers[1], true);
   }
 
