@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/shape.h"
+#include "platform/local_date.h"
 
 // One shape source file in memory: font kind, header values, font name and the
 // characters in file order. The file owns its shapes.
@@ -54,11 +55,17 @@ class GShpFile {
 
   // Throw std::runtime_error subclasses naming the file (and the line when reading).
   void load(const std::string& path);
+  // Reads shape source text already split into lines; sourceName names it in errors.
+  void loadLines(const std::vector<std::string>& lines, const std::string& sourceName);
+  // Writes with today's date in the font header.
   void save(const std::string& path) const;
+  void save(const std::string& path, const LocalDate& date) const;
 
  private:
+  friend class ShpReader;
   using ShapeList = std::vector<std::unique_ptr<GShape>>;
   ShapeList& list();
+  GShape* shapeAt(int index) const;
 
   std::unique_ptr<ShapeList> shapes_;
   uint16_t characterCount_ = 0;

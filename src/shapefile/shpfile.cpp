@@ -1,0 +1,139 @@
+#include "shapefile/shpfile.h"
+
+#include <algorithm>
+
+GShpFile::GShpFile() = default;
+
+GShpFile::GShpFile(uint8_t above, uint8_t below)
+    : above_(above),
+      below_(below),
+      width_(static_cast<uint8_t>(above + below)),
+      height_(static_cast<uint8_t>(above + below)) {}
+
+GShpFile::~GShpFile() = default;
+
+uint8_t GShpFile::kind() const { return kind_; }
+uint8_t GShpFile::above() const { return above_; }
+uint8_t GShpFile::below() const { return below_; }
+uint8_t GShpFile::width() const { return width_; }
+uint8_t GShpFile::height() const { return height_; }
+uint16_t GShpFile::characterCount() const { return characterCount_; }
+uint8_t GShpFile::direction() const { return direction_; }
+uint8_t GShpFile::gridIndex() const { return gridIndex_; }
+const std::string& GShpFile::fontName() const { return fontName_; }
+
+GShpFile::ShapeList& GShpFile::list() {
+  if (!shapes_) shapes_ = std::make_unique<ShapeList>();
+  return *shapes_;
+}
+
+bool GShpFile::setKind(uint8_t k) {
+  if (k != kindAscii && k != kindUnifont && k != kindBigfont) return false;
+  kind_ = k;
+  return true;
+}
+
+void GShpFile::setFontName(const std::string& name) { fontName_ = name; }
+
+bool GShpFile::setDirection(uint8_t d) {
+  direction_ = d;
+  return true;
+}
+
+bool GShpFile::setAbove(uint8_t v) {
+  if (!list().empty()) return false;
+  above_ = v;
+  height_ = static_cast<uint8_t>(above_ + below_);
+  return true;
+}
+
+bool GShpFile::setBelow(uint8_t v) {
+  if (!list().empty()) return false;
+  below_ = v;
+  height_ = static_cast<uint8_t>(above_ + below_);
+  return true;
+}
+
+bool GShpFile::setGridIndex(uint8_t i) {
+  gridIndex_ = i;
+  const int size = (static_cast<int8_t>(i) + 1) * 12;
+  // A font without descent keeps none; otherwise two thirds above, one below.
+  if (below_ != 0) {
+    setAbove(static_cast<uint8_t>(size * 2 / 3));
+    setBelow(static_cast<uint8_t>(size / 3));
+  } else {
+    setAbove(static_cast<uint8_t>(size));
+    setBelow(0);
+  }
+  return true;
+}
+
+int GShpFile::shapeCount() const { return shapes_ ? static_cast<int>(shapes_->size()) : 0; }
+
+void GShpFile::addShape(std::unique_ptr<GShape> s) {
+  if (!s) return;
+  list().push_back(std::move(s));
+  if (characterCount_ < shapes_->size()) characterCount_ = static_cast<uint16_t>(shapes_->size());
+}
+
+void GShpFile::removeShape(GShape* s) {
+  if (!s || !shapes_) return;
+  auto found = std::find_if(shapes_->begin(), shapes_->end(),
+                            [s](const std::unique_ptr<GShape>& p) { return p.get() == s; });
+  if (found != shapes_->end()) shapes_->erase(found);
+}
+
+GShape* GShpFile::findShape(uint16_t code) {
+  if (!shapes_) return nullptr;
+  for (const auto& s : *shapes_) {
+    if (s->code() == code) return s.get();
+  }
+  return nullptr;
+}
+
+bool GShpFile::hasShape(uint16_t code) const {
+  return shapes_ &&
+         std::any_of(shapes_->begin(), shapes_->end(),
+                     [code](const std::unique_ptr<GShape>& s) { return s->code() == code; });
+}
+
+GShape* GShpFile::findShapeByText(const std::string& text) {
+  uint16_t code = 0;
+  if (!text.empty()) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    code = lead;
+    if (lead >= 0x80) {
+      const unsigned trail = text.size() > 1 ? static_cast<unsigned char>(text[1]) : 0;
+      code = static_cast<uint16_t>(lead * 256 + trail);
+    }
+  }
+  return findShape(code);
+}
+
+GShape* GShpFile::shapeAt(int index) const {
+  if (!shapes_ || index < 0 || index >= static_cast<int>(shapes_->size())) return nullptr;
+  return (*shapes_)[index].get();
+}
+
+GShape* GShpFile::first() {
+  cursor_ = 0;
+  return shapeAt(cursor_);
+}
+
+GShape* GShpFile::next() {
+  ++cursor_;
+  return shapeAt(cursor_);
+}
+
+const GShape* GShpFile::shapeAtIndex(int index) const { return shapeAt(index); }
+
+void GShpFile::fillList(std::vector<std::string>& lines) const {
+  if (!shapes_) return;
+  lines.clear();
+  for (const auto& s : *shapes_) lines.push_back(s->listText());
+}
+
+void GShpFile::removeAllRepeats() {
+  if (!shapes_) return;
+  for (const auto& s : *shapes_) s->removeRepeats();
+}
