@@ -28,6 +28,10 @@ struct TFmMainProbe {
   static uint8_t gridBelow(TFmMain& w) { return w.gridBelow; }
   static int32_t refFontSize(TFmMain& w) { return w.refFontSize; }
   static const std::string& refFontName(TFmMain& w) { return w.refFontName; }
+  static bool selectListItemByText(TFmMain& w, const std::string& text) {
+    return w.selectListItemByText(text);
+  }
+  static GPoint pixelToGrid(TFmMain& w, int32_t px, int32_t py) { return w.pixelToGrid(px, py); }
   static void setModified(TFmMain& w, bool m) { w.modified = m; }
   static void fillClipboard(TFmMain& w) { w.clipShape = std::make_unique<GShape>(); }
 };

@@ -27,6 +27,7 @@ TFmMain::TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent)
   setFont(formFont(12));
   resize(811, 712);
   setMinimumSize(800, 712);
+  createDialogs();
   createActions();
   createMenus();
   createPopupMenus();
@@ -47,6 +48,18 @@ TFmMain::~TFmMain() { FormDestroy(); }
 void TFmMain::FormDestroy() {
   refJpeg.reset();
   refBitmap.reset();
+}
+
+// The open dialog's title is set by each command that runs it.
+void TFmMain::createDialogs() {
+  const QString shapeFiles = QStringLiteral("AUTOCAD形定义文件(*.SHP)|*.SHP");
+  OpenDialog = {QString(), shapeFiles, QStringLiteral("*.SHP")};
+  SaveDialog = {QStringLiteral("请选择文件夹"), shapeFiles, QStringLiteral("*.SHP")};
+  OpenPictureDialog = {QString(),
+                       QStringLiteral("All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|"
+                                      "JPEG Image File (*.jpg)|*.jpg|"
+                                      "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp"),
+                       QString()};
 }
 
 void TFmMain::initialiseState() {

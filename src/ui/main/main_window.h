@@ -74,6 +74,7 @@ class TFmMain : public QMainWindow {
   friend struct TFmMainProbe;  // tests read the state fields
 
   // Construction steps.
+  void createDialogs();
   void createActions();
   void createMenus();
   void createPopupMenus();

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QImage>
 #include <QListWidget>
 #include <algorithm>
@@ -56,6 +57,18 @@ TEST_F(PanelPaintTest, LayoutFollowsThePanelSize) {
   EXPECT_EQ(layout.originX, expected.originX);
   EXPECT_EQ(layout.originY, expected.originY);
   EXPECT_GE(layout.cellSize, 8u);
+}
+
+TEST_F(PanelPaintTest, PixelToGridCarriesThePenState) {
+  paint();
+  const auto origin = layout.gridToPixel(0, 0);
+  GPoint p = TFmMainProbe::pixelToGrid(*window, origin.x + 1, origin.y - 1);
+  EXPECT_EQ(p.x, 0);
+  EXPECT_EQ(p.y, 0);
+  EXPECT_EQ(p.isVirtual, 1);
+  EXPECT_EQ(p.selected, 0);
+  QTest::mouseClick(child<ChoiceGroup>("RzRadioGroup1")->button(1), Qt::LeftButton);
+  EXPECT_EQ(TFmMainProbe::pixelToGrid(*window, origin.x, origin.y).isVirtual, 0);
 }
 
 TEST_F(PanelPaintTest, GridLinesAreGreyWhenMajorAndSilverOtherwise) {

@@ -119,6 +119,17 @@ TEST_F(CharacterListTest, DuplicateCodesShowTwiceAndBothPickTheFirst) {
   EXPECT_EQ(TFmMainProbe::currentShape(*window), first);
 }
 
+TEST_F(CharacterListTest, SelectingByTextDoesNotPick) {
+  openMixedFont();
+  EXPECT_TRUE(TFmMainProbe::selectListItemByText(*window, "\xB0\xA1"));
+  EXPECT_EQ(list()->currentItem()->text(), QStringLiteral("啊"));
+  EXPECT_EQ(TFmMainProbe::currentShape(*window), nullptr);
+  EXPECT_TRUE(TFmMainProbe::selectListItemByText(*window, std::string("\x00\xC8", 2)));
+  EXPECT_EQ(list()->currentItem()->text(), QStringLiteral("0x00C8"));
+  EXPECT_FALSE(TFmMainProbe::selectListItemByText(*window, "Z"));
+  EXPECT_EQ(list()->currentItem()->text(), QStringLiteral("0x00C8"));
+}
+
 TEST_F(CharacterListTest, PickingWithNoFileOpenChangesNothing) {
   window->RzListBox1Click();
   EXPECT_EQ(TFmMainProbe::currentChar(*window), "");
