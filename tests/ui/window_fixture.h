@@ -34,6 +34,10 @@ struct TFmMainProbe {
   static GPoint pixelToGrid(TFmMain& w, int32_t px, int32_t py) { return w.pixelToGrid(px, py); }
   static void setModified(TFmMain& w, bool m) { w.modified = m; }
   static void fillClipboard(TFmMain& w) { w.clipShape = std::make_unique<GShape>(); }
+  static uint8_t gridAbove(TFmMain& w) { return w.gridAbove; }
+  static uint8_t gridSizeIndex(TFmMain& w) { return w.gridSizeIndex; }
+  static uint8_t directionFlag(TFmMain& w) { return w.directionFlag; }
+  static void markFontItems(TFmMain& w) { w.markFontItems(); }
 };
 
 struct PointSpec {

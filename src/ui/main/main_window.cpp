@@ -82,6 +82,7 @@ void TFmMain::initialiseState() {
 }
 
 void TFmMain::connectHandlers() {
+  connectFontCommands();
   bind(RzListBox1, &CharacterList::picked, [this] { RzListBox1Click(); });
   bind(RzMemo1, &QPlainTextEdit::copyAvailable,
        [this](bool hasSelection) { RzMemo1ClipboardChange(hasSelection); });

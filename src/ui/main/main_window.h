@@ -66,6 +66,21 @@ class TFmMain : public QMainWindow {
   void RzCheckGroup1Change(int index, bool checked);
   void RzRadioGroup1Changing(int newIndex);
   void RzRadioGroup2Changing(int newIndex);
+  void N1212Click(QAction* sender);
+  void N2424Click(QAction* sender);
+  void N3636Click(QAction* sender);
+  void N4848Click(QAction* sender);
+  void N6060Click(QAction* sender);
+  void N7272Click(QAction* sender);
+  void N8484Click(QAction* sender);
+  void N9696Click(QAction* sender);
+  void N108108Click(QAction* sender);
+  void N120120Click(QAction* sender);
+  void NMASCIIClick(QAction* sender);
+  void NMUNIFONTClick(QAction* sender);
+  void NMBIGFONTClick(QAction* sender);
+  void NMFlagNormalClick(QAction* sender);
+  void NMFlagLieClick(QAction* sender);
 
  protected:
   bool event(QEvent* event) override;
@@ -107,6 +122,20 @@ class TFmMain : public QMainWindow {
   void drawGrid(QPainter& canvas, uint8_t columns, uint8_t rows);
   void drawShape(QPainter& canvas, GShape* shape, bool showTrack, bool showMarks);
   void drawPointMark(QPainter& canvas, const GPoint* point);
+
+  // Font kind, grid size and direction.
+  void connectFontCommands();
+  // Sets the radio marks of the three font submenus from the open file.
+  void markFontItems();
+  void gridSizeClick(QAction* sender, uint8_t index);
+  void setWholeHeightKind(QAction* sender, uint8_t kind);
+  void setFontDirection(QAction* sender, uint8_t direction);
+  void refuseFontKindChange();
+  // The marks of the font submenus change only through their commands and markFontItems;
+  // fontMarks keeps what those left (null: no item marked), kind, size and direction.
+  void rememberFontMarks();
+  void restoreFontMarks();
+  std::array<QAction*, 3> fontMarks{};
 
   std::unique_ptr<Prompts> prompts;
 
