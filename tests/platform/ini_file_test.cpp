@@ -31,6 +31,14 @@ TEST_F(IniFileTest, MissingFileReadsDefaultsAndCreatesNothing) {
   EXPECT_EQ(entryCount(), 0);
 }
 
+TEST_F(IniFileTest, ADirectoryReadsDefaultsAndCannotBeWritten) {
+  std::filesystem::create_directory(path("d.cfg"));
+  IniFile ini(path("d.cfg"));
+  EXPECT_EQ(ini.readInteger("FONT", "SIZE", 3), 3);
+  EXPECT_EQ(writeMessage([&] { ini.writeInteger("FONT", "SIZE", 5); }),
+            "Unable to write to " + path("d.cfg"));
+}
+
 TEST_F(IniFileTest, MissingKeyOrSectionReadsDefault) {
   writeBytes(path("a.cfg"), "TOP=9\r\n[REF]\r\nMODE=1\r\n[OTHER]\r\nLEFT=5\r\n");
   IniFile ini(path("a.cfg"));

@@ -102,5 +102,5 @@ TEST_F(TextLines, FailuresNameTheFile) {
         << e.what();
   }
   EXPECT_THROW(readFileBytes(path("missing.shp")), FileError);
-  EXPECT_THROW(readFileBytes(dir_), FileError);  // a directory reads as an error
+  EXPECT_THROW(readFileBytes(tmp_.dir()), FileError);  // a directory reads as an error
 }
