@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <vector>
 
 #include "ui/platform/prompts.h"
 
@@ -12,19 +13,28 @@ class ScriptedPrompts : public Prompts {
   std::deque<std::optional<QString>> files;
   std::deque<std::optional<QString>> inputs;
   QStringList questions;
+  std::vector<Question> questionKinds;
+  QStringList dialogTitles;
   QStringList errors;
   QStringList documents;
 
-  Answer ask(const QString& text, Question) override {
+  Answer ask(const QString& text, Question question) override {
     questions << text;
+    questionKinds.push_back(question);
     if (answers.empty()) return Answer::Cancel;
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;
   }
   void showError(const QString& text) override { errors << text; }
-  std::optional<QString> openFile(const FileDialog&) override { return take(files); }
-  std::optional<QString> saveFile(const FileDialog&) override { return take(files); }
+  std::optional<QString> openFile(const FileDialog& dialog) override {
+    dialogTitles << dialog.title;
+    return take(files);
+  }
+  std::optional<QString> saveFile(const FileDialog& dialog) override {
+    dialogTitles << dialog.title;
+    return take(files);
+  }
   std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
     return take(inputs);
   }

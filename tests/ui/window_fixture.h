@@ -14,6 +14,13 @@
 // Read access to the window's state fields.
 struct TFmMainProbe {
   static GShape* currentShape(TFmMain& w) { return w.currentShape; }
+  static GPoint*& hotPoint(TFmMain& w) { return w.hotPoint; }
+  static uint8_t& pendingInsert(TFmMain& w) { return w.pendingInsert; }
+  static bool modified(TFmMain& w) { return w.modified; }
+  static const std::string& filePath(TFmMain& w) { return w.filePath; }
+  static uint8_t& refMode(TFmMain& w) { return w.refMode; }
+  static void setCurrentChar(TFmMain& w, const std::string& c) { w.currentChar = c; }
+  static void setRefFontSize(TFmMain& w, int32_t size) { w.refFontSize = size; }
   static const std::string& currentChar(TFmMain& w) { return w.currentChar; }
   static GShpFile* shapeFile(TFmMain& w) { return w.shapeFile.get(); }
   static const GPoint& cursorPoint(TFmMain& w) { return w.cursorPoint; }

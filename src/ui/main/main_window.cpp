@@ -93,6 +93,7 @@ void TFmMain::connectHandlers() {
   bind(RzRadioGroup2, &ChoiceGroup::changing,
        [this](int newIndex) { RzRadioGroup2Changing(newIndex); });
   Panel->onPaint = [this](QPainter& canvas) { PanelPaint(canvas); };
+  connectFileCommands();
 }
 
 void TFmMain::showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path) {

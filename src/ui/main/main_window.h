@@ -13,6 +13,7 @@
 #include "model/shape.h"
 #include "shapefile/shpfile.h"
 #include "ui/canvas/grid_layout.h"
+#include "ui/main/settings_record.h"
 #include "ui/platform/guarded.h"
 #include "ui/platform/prompts.h"
 
@@ -20,6 +21,7 @@ class CanvasPanel;
 class CharacterList;
 class ChoiceGroup;
 class QAction;
+class QCloseEvent;
 class QActionGroup;
 class QFrame;
 class QGroupBox;
@@ -60,6 +62,13 @@ class TFmMain : public QMainWindow {
   void DisplayHint(const QString& longHint);
 
   // Handlers.
+  void NMNewClick();
+  void NMOpenClick();
+  void NMSaveClick();
+  void NMSaveAsClick();
+  void BtnCloseClick();
+  void NMExitClick();
+  void FormClose();
   void PanelPaint(QPainter& canvas);
   void RzListBox1Click();
   void RzMemo1ClipboardChange(bool hasSelection);
@@ -84,6 +93,7 @@ class TFmMain : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   friend struct TFmMainProbe;  // tests read the state fields
@@ -109,6 +119,19 @@ class TFmMain : public QMainWindow {
   void bind(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, guarded(*prompts, std::move(handler)));
   }
+
+  // File commands and the settings file.
+  void connectFileCommands();
+  void discardHeldFile();
+  void closeShapeFile();
+  void saveToFilePath();
+  // Asks whether to save a modified file and saves it on Yes; returns whether it saved.
+  bool offerToSave();
+  SettingsRecord currentSettings() const;
+  void saveSettings(const std::string& path);
+  void loadSettings(const std::string& path);
+  void setListWidth(int listWidth);
+  void setMemoHeight(int memoHeight);
 
   // Character list and source view.
   void refillCharacterList();

@@ -84,3 +84,13 @@ void TFmMain::setDesignPaneSizes() {
   RzSplitter2->setSizes(
       {kCanvasPaneHeight, extent.height() - kCanvasPaneHeight - RzSplitter2->handleWidth()});
 }
+
+void TFmMain::setListWidth(int listWidth) {
+  const int extent = RzSplitter1->width() - RzSplitter1->handleWidth();
+  RzSplitter1->setSizes({listWidth, extent - listWidth});
+}
+
+void TFmMain::setMemoHeight(int memoHeight) {
+  const int extent = RzSplitter2->height() - RzSplitter2->handleWidth();
+  RzSplitter2->setSizes({extent - memoHeight, memoHeight});
+}

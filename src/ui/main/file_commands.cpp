@@ -1,0 +1,189 @@
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QListWidget>
+#include <stdexcept>
+
+#include "platform/path_names.h"
+#include "ui/canvas/panel.h"
+#include "ui/characters/character_list.h"
+#include "ui/main/choice_group.h"
+#include "ui/main/main_window.h"
+#include "ui/platform/gbk.h"
+
+namespace {
+
+std::string pathOf(const QString& chosen) { return QFile::encodeName(chosen).toStdString(); }
+
+// The font name written into the header is the file's base name; a character GBK
+// cannot hold becomes "_" there (the file keeps its name).
+std::string fontNameOf(const std::string& path) {
+  return toGbk(QFile::decodeName(QByteArray::fromStdString(baseNameOf(path))), '_');
+}
+
+}  // namespace
+
+void TFmMain::connectFileCommands() {
+  bind(NMNew, &QAction::triggered, [this] { NMNewClick(); });
+  bind(NMOpen, &QAction::triggered, [this] { NMOpenClick(); });
+  bind(NMSave, &QAction::triggered, [this] { NMSaveClick(); });
+  bind(NMSaveAs, &QAction::triggered, [this] { NMSaveAsClick(); });
+  bind(NMClose, &QAction::triggered, [this] { BtnCloseClick(); });
+  bind(NMExit, &QAction::triggered, [this] { NMExitClick(); });
+}
+
+void TFmMain::discardHeldFile() {
+  currentShape = nullptr;
+  hotPoint = nullptr;
+  pendingInsert = 0;
+  shapeFile.reset();
+}
+
+void TFmMain::NMNewClick() {
+  discardHeldFile();
+  OpenDialog.title = QStringLiteral("新建AutoCAD字体定义文件");
+  const std::optional<QString> chosen = prompts->openFile(OpenDialog);
+  if (!chosen) return;
+  filePath = pathOf(*chosen);
+  const bool exists = fileExists(filePath);
+  if (exists &&
+      prompts->ask(QStringLiteral("您要创建的文件已存在，继续创建将会覆盖原来的文件，请确认"),
+                   Prompts::Question::OkCancelWarning) != Prompts::Answer::Ok) {
+    return;
+  }
+  shapeFile = std::make_unique<GShpFile>(gridAbove, gridBelow);
+  shapeFile->setKind(GShpFile::kindAscii);
+  shapeFile->setFontName(fontNameOf(filePath));
+  shapeFile->setGridIndex(gridSizeIndex);
+  shapeFile->setDirection(directionFlag);
+  if (exists) saveSettings(filePath);
+  modified = true;
+  updateCaption();
+  updateCommandStates();
+}
+
+void TFmMain::NMOpenClick() {
+  discardHeldFile();
+  OpenDialog.title = QStringLiteral("选择AutoCAD字体定义文件");
+  const std::optional<QString> chosen = prompts->openFile(OpenDialog);
+  if (!chosen) return;
+  RzRadioGroup2->setItemIndex(0);
+  shapeFile = std::make_unique<GShpFile>();
+  filePath = pathOf(*chosen);
+  loadSettings(filePath);
+  modified = false;
+  updateCaption();
+  try {
+    shapeFile->load(filePath);
+  } catch (const std::exception&) {
+    // A font that could not be read whole is not kept: the window goes back to holding
+    // no file, and the error (naming the file and the line) is shown.
+    closeShapeFile();
+    throw;
+  }
+
+  refillCharacterList();
+  const bool listed = selectListItemByText(currentChar);
+  markFontItems();
+  setGridMetrics(shapeFile->above(), shapeFile->below());
+  Panel->repaint();
+  // The selected item knows its shape's code even where the text alone would not tell it.
+  currentShape =
+      listed ? shapeFile->findShape(CharacterList::codeOf(RzListBox1->currentItem())) : nullptr;
+  if (currentShape) {
+    Panel->repaint();
+    fillSourceView();
+  }
+  updateCommandStates();
+}
+
+// Shared steps of Save and Save As once filePath names the target.
+void TFmMain::saveToFilePath() {
+  shapeFile->setFontName(fontNameOf(filePath));
+  shapeFile->removeAllRepeats();
+  // Removing repeats may have destroyed the point the last click hit.
+  hotPoint = nullptr;
+  shapeFile->save(filePath);
+  saveSettings(filePath);
+  if (currentShape) {
+    currentShape->clearSelection();
+    Panel->repaint();
+    fillSourceView();
+  }
+  modified = false;
+  RzRadioGroup1->setItemIndex(0);
+  updateCaption();
+  updateCommandStates();
+}
+
+void TFmMain::NMSaveClick() {
+  if (!shapeFile) return;
+  saveToFilePath();
+}
+
+void TFmMain::NMSaveAsClick() {
+  if (!shapeFile) return;
+  const std::optional<QString> chosen = prompts->saveFile(SaveDialog);
+  if (!chosen) return;
+  const std::string previousPath = filePath;
+  filePath = pathOf(*chosen);
+  try {
+    saveToFilePath();
+  } catch (const std::exception&) {
+    // Nothing was saved under the new name: Save must keep writing to the file the
+    // caption shows.
+    filePath = previousPath;
+    throw;
+  }
+}
+
+bool TFmMain::offerToSave() {
+  if (!modified) return false;
+  if (prompts->ask(QStringLiteral("文件已修改,是否保存"), Prompts::Question::YesNoWarning) !=
+      Prompts::Answer::Yes) {
+    return false;
+  }
+  shapeFile->save(filePath);
+  return true;
+}
+
+void TFmMain::BtnCloseClick() {
+  if (!shapeFile) return;
+  offerToSave();
+  saveSettings(filePath);
+  RzRadioGroup3->setItemIndex(0);
+  refMode = 0;
+  closeShapeFile();
+}
+
+// Back to holding no file: empty caption path, list and source view, grid only.
+void TFmMain::closeShapeFile() {
+  discardHeldFile();
+  filePath.clear();
+  modified = false;
+  showShapeFile(nullptr, filePath);
+}
+
+void TFmMain::NMExitClick() { close(); }
+
+void TFmMain::FormClose() {
+  if (!shapeFile || !offerToSave()) return;
+  saveSettings(filePath);
+  modified = false;
+  updateCaption();
+  updateCommandStates();
+}
+
+// A save that fails while closing keeps the window open, with the error shown.
+void TFmMain::closeEvent(QCloseEvent* event) {
+  bool closed = false;
+  guarded(*prompts, [&] {
+    FormClose();
+    closed = true;
+  })();
+  if (closed) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
