@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <exception>
 #include <memory>
 
@@ -11,6 +13,13 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelvane"));
+  // The interface is Chinese whatever the locale: Qt's own dialogs (file dialogs, the
+  // buttons of message boxes) speak it too where Qt's translations are installed.
+  QTranslator qtTexts;
+  if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
   try {
     TFmMain window(std::make_unique<QtPrompts>());
     window.show();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -17,14 +18,21 @@ std::optional<QString> runFileDialog(const Prompts::FileDialog& spec,
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilters(qtNameFilters(spec.filter));
-  QString suffix = spec.defaultExtension;
-  suffix.remove(QLatin1Char('*')).remove(QLatin1Char('.'));
-  dialog.setDefaultSuffix(suffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().constFirst();
+  return completeTypedName(dialog.selectedFiles().constFirst(), spec.defaultExtension);
 }
 
 }  // namespace
+
+QString completeTypedName(const QString& path, const QString& defaultExtension) {
+  QString extension = defaultExtension;
+  extension.remove(QLatin1Char('*'));
+  if (extension.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+  const QString completed = path + extension;
+  const QString lowerCase = path + extension.toLower();
+  if (!QFileInfo::exists(completed) && QFileInfo::exists(lowerCase)) return lowerCase;
+  return completed;
+}
 
 QStringList qtNameFilters(const QString& filter) {
   const QStringList parts = filter.split(QLatin1Char('|'));

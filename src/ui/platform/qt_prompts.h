@@ -19,3 +19,8 @@ class QtPrompts : public Prompts {
 // "desc|*.a;*.b|desc2|*.c" as Qt name filters ("desc (*.a *.A *.b *.B)", …). Each pattern
 // is offered in upper and lower case, since Linux file names are case-sensitive.
 QStringList qtNameFilters(const QString& filter);
+
+// A typed name without extension gets the default one ("*.SHP" gives ".SHP"). Where that
+// file does not exist but the same name with the extension in lower case does, the existing
+// file is taken: Linux names are case-sensitive, users type "hz" for "hz.shp".
+QString completeTypedName(const QString& path, const QString& defaultExtension);

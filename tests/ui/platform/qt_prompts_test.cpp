@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/temp_dir.h"
+
 TEST(QtNameFilters, ShapeFileFilterMatchesBothCases) {
   EXPECT_EQ(qtNameFilters(QStringLiteral("AUTOCAD形定义文件(*.SHP)|*.SHP")),
             QStringList{QStringLiteral("AUTOCAD形定义文件(*.SHP) (*.SHP *.shp)")});
@@ -15,4 +17,18 @@ TEST(QtNameFilters, PictureFilterKeepsEveryEntryAndPattern) {
   EXPECT_EQ(filters[0],
             QStringLiteral("All (*.jpg;*.jpeg;*.bmp) (*.jpg *.JPG *.jpeg *.JPEG *.bmp *.BMP)"));
   EXPECT_EQ(filters[3], QStringLiteral("Bitmaps (*.bmp) (*.bmp *.BMP)"));
+}
+
+TEST(CompleteTypedName, AddsTheDefaultExtensionOrFindsTheLowerCaseFile) {
+  TempDir tmp;
+  const QString dir = QString::fromStdString(tmp.dir());
+  const QString shp = QStringLiteral("*.SHP");
+  EXPECT_EQ(completeTypedName(dir + "/hz", shp), dir + "/hz.SHP");
+  EXPECT_EQ(completeTypedName(dir + "/hz.shp", shp), dir + "/hz.shp");
+  EXPECT_EQ(completeTypedName(dir + "/hz", QString()), dir + "/hz");
+
+  writeBytes(tmp.path("hz.shp"), "x");
+  EXPECT_EQ(completeTypedName(dir + "/hz", shp), dir + "/hz.shp");
+  writeBytes(tmp.path("hz.SHP"), "x");
+  EXPECT_EQ(completeTypedName(dir + "/hz", shp), dir + "/hz.SHP");
 }
