@@ -32,15 +32,10 @@ void TFmMain::connectFileCommands() {
   bind(NMExit, &QAction::triggered, [this] { NMExitClick(); });
 }
 
-void TFmMain::discardHeldFile() {
-  currentShape = nullptr;
-  hotPoint = nullptr;
-  pendingInsert = 0;
-  shapeFile.reset();
-}
-
+// New and Open run only while no file is open (the commands are disabled otherwise): an
+// open font is never dropped without the question of Close.
 void TFmMain::NMNewClick() {
-  discardHeldFile();
+  if (shapeFile) return;
   OpenDialog.title = QStringLiteral("新建AutoCAD字体定义文件");
   const std::optional<QString> chosen = prompts->openFile(OpenDialog);
   if (!chosen) return;
@@ -63,11 +58,13 @@ void TFmMain::NMNewClick() {
 }
 
 void TFmMain::NMOpenClick() {
-  discardHeldFile();
+  if (shapeFile) return;
   OpenDialog.title = QStringLiteral("选择AutoCAD字体定义文件");
   const std::optional<QString> chosen = prompts->openFile(OpenDialog);
   if (!chosen) return;
   RzRadioGroup2->setItemIndex(0);
+  hotPoint = nullptr;
+  pendingInsert = 0;
   shapeFile = std::make_unique<GShpFile>();
   filePath = pathOf(*chosen);
   loadSettings(filePath);
@@ -158,7 +155,7 @@ void TFmMain::BtnCloseClick() {
 
 // Back to holding no file: empty caption path, list and source view, grid only.
 void TFmMain::closeShapeFile() {
-  discardHeldFile();
+  pendingInsert = 0;
   filePath.clear();
   modified = false;
   showShapeFile(nullptr, filePath);

@@ -122,7 +122,6 @@ class TFmMain : public QMainWindow {
 
   // File commands and the settings file.
   void connectFileCommands();
-  void discardHeldFile();
   void closeShapeFile();
   void saveToFilePath();
   // Asks whether to save a modified file and saves it on Yes; returns whether it saved.

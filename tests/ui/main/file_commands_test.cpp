@@ -311,3 +311,14 @@ TEST_F(FileCommandTest, ExitWithoutChangesWritesNotEvenTheSettings) {
   EXPECT_TRUE(prompts->questions.isEmpty());
   EXPECT_FALSE(fileExists(path("a.cfg")));
 }
+
+TEST_F(FileCommandTest, NewAndOpenNeverDropAnOpenFile) {
+  run("NMNew", path("n.shp"));
+  GShpFile* open = file();
+  prompts->files.push_back(QString::fromStdString(path("other.shp")));
+  window->NMNewClick();
+  window->NMOpenClick();
+  EXPECT_EQ(file(), open);
+  EXPECT_TRUE(TFmMainProbe::modified(*window));
+  EXPECT_EQ(prompts->dialogTitles.size(), 1);
+}
