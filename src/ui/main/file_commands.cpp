@@ -94,13 +94,16 @@ void TFmMain::NMOpenClick() {
   updateCommandStates();
 }
 
-// Shared steps of Save and Save As once filePath names the target.
-void TFmMain::saveToFilePath() {
-  shapeFile->setFontName(fontNameOf(filePath));
+// Save and Save As. The font takes the target's name only once it is written there, so
+// after a failed Save As the caption and the next Save still name the file holding it.
+void TFmMain::saveTo(const std::string& target) {
+  shapeFile->setFontName(fontNameOf(target));
   shapeFile->removeAllRepeats();
   // Removing repeats may have destroyed the point the last click hit.
   hotPoint = nullptr;
-  shapeFile->save(filePath);
+  shapeFile->save(target);
+  filePath = target;
+  updateCaption();
   saveSettings(filePath);
   if (currentShape) {
     currentShape->clearSelection();
@@ -115,23 +118,14 @@ void TFmMain::saveToFilePath() {
 
 void TFmMain::NMSaveClick() {
   if (!shapeFile) return;
-  saveToFilePath();
+  saveTo(filePath);
 }
 
 void TFmMain::NMSaveAsClick() {
   if (!shapeFile) return;
   const std::optional<QString> chosen = prompts->saveFile(SaveDialog);
   if (!chosen) return;
-  const std::string previousPath = filePath;
-  filePath = pathOf(*chosen);
-  try {
-    saveToFilePath();
-  } catch (const std::exception&) {
-    // Nothing was saved under the new name: Save must keep writing to the file the
-    // caption shows.
-    filePath = previousPath;
-    throw;
-  }
+  saveTo(pathOf(*chosen));
 }
 
 bool TFmMain::offerToSave() {

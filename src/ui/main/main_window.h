@@ -123,7 +123,7 @@ class TFmMain : public QMainWindow {
   // File commands and the settings file.
   void connectFileCommands();
   void closeShapeFile();
-  void saveToFilePath();
+  void saveTo(const std::string& target);
   // Asks whether to save a modified file and saves it on Yes; returns whether it saved.
   bool offerToSave();
   SettingsRecord currentSettings() const;

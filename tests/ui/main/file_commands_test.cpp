@@ -234,6 +234,20 @@ TEST_F(FileCommandTest, AFailedSaveAsKeepsTheFileAndItsName) {
   EXPECT_FALSE(fileExists(path("a.cfg")));
 }
 
+TEST_F(FileCommandTest, SaveAsWhoseSettingsCannotBeWrittenStillNamesTheNewFile) {
+  writeBytes(path("a.shp"), asciiFont());
+  std::filesystem::create_directory(path("b.cfg"));
+  run("NMOpen", path("a.shp"));
+  TFmMainProbe::setModified(*window, true);
+  run("NMSaveAs", path("b.shp"));
+
+  EXPECT_EQ(prompts->errors,
+            QStringList{QString::fromStdString("Unable to write to " + path("b.cfg"))});
+  EXPECT_NE(readBytes(path("b.shp")).find("ASCII b BY MORVELIN"), std::string::npos);
+  EXPECT_EQ(TFmMainProbe::filePath(*window), path("b.shp"));
+  EXPECT_EQ(caption(), QString::fromStdString("Kelvane  " + path("b.shp") + " *"));
+}
+
 TEST_F(FileCommandTest, AFailedSaveLeavesTheOldFileUntouched) {
   // A line break in the file name cannot go into the font header: the save is refused
   // before anything is written.
