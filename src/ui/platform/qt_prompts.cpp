@@ -11,15 +11,15 @@ namespace {
 
 QString title() { return QCoreApplication::applicationName(); }
 
-std::optional<QString> runFileDialog(const Prompts::FileDialog& spec,
+std::optional<QString> runFileDialog(const Prompts::FileDialog& request,
                                      QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(QApplication::activeWindow(), spec.title);
+  QFileDialog dialog(QApplication::activeWindow(), request.title);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setNameFilters(qtNameFilters(spec.filter));
+  dialog.setNameFilters(qtNameFilters(request.filter));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return completeTypedName(dialog.selectedFiles().constFirst(), spec.defaultExtension);
+  return completeTypedName(dialog.selectedFiles().constFirst(), request.defaultExtension);
 }
 
 }  // namespace
