@@ -2,12 +2,12 @@
 
 #include <charconv>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 
 #include "platform/file_replace.h"
+#include "platform/path_names.h"
 
 namespace {
 
@@ -64,8 +64,7 @@ bool parseWhole(std::string_view s, int base, auto& out) {
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
   // Anything but a readable regular file (a directory, say) reads as the defaults.
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path_, ec)) return;
+  if (!fileExists(path_)) return;
   std::ifstream in(path_, std::ios::binary);
   if (!in) return;
   std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -83,14 +83,11 @@ void TFmMain::NMOpenClick() {
   const bool listed = selectListItemByText(currentChar);
   markFontItems();
   setGridMetrics(shapeFile->above(), shapeFile->below());
-  Panel->repaint();
   // The selected item knows its shape's code even where the text alone would not tell it.
   currentShape =
       listed ? shapeFile->findShape(CharacterList::codeOf(RzListBox1->currentItem())) : nullptr;
-  if (currentShape) {
-    Panel->repaint();
-    fillSourceView();
-  }
+  Panel->repaint();
+  if (currentShape) fillSourceView();
   updateCommandStates();
 }
 
