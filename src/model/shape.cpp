@@ -63,6 +63,8 @@ const GPoint* GShape::pointAtIndex(int index) const {
   return index >= 0 && index < pointCount() ? (*points_)[index].get() : nullptr;
 }
 
+bool GShape::contains(const GPoint* p) const { return indexOf(p) >= 0; }
+
 void GShape::appendPoint(const GPoint& p) { list().push_back(std::make_unique<GPoint>(p)); }
 
 void GShape::addPoint(int32_t x, int32_t y, uint8_t isVirtual) {

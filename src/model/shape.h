@@ -43,6 +43,8 @@ class GShape {
   GPoint* previous();
   // The point at a path index, or null; does not move the cursor.
   const GPoint* pointAtIndex(int index) const;
+  // Whether p is one of this shape's points (compares addresses only).
+  bool contains(const GPoint* p) const;
 
   void appendPoint(const GPoint& p);
   void addPoint(int32_t x, int32_t y, uint8_t isVirtual);

@@ -14,8 +14,9 @@
 // Read access to the window's state fields.
 struct TFmMainProbe {
   static GShape* currentShape(TFmMain& w) { return w.currentShape; }
-  static GPoint*& hotPoint(TFmMain& w) { return w.hotPoint; }
-  static uint8_t& pendingInsert(TFmMain& w) { return w.pendingInsert; }
+  static GPoint*& hotPoint(TFmMain& w) { return w.gestures.hotPoint; }
+  static uint8_t& pendingInsert(TFmMain& w) { return w.gestures.pendingInsert; }
+  static MouseGestures& gestures(TFmMain& w) { return w.gestures; }
   static bool modified(TFmMain& w) { return w.modified; }
   static const std::string& filePath(TFmMain& w) { return w.filePath; }
   static uint8_t& refMode(TFmMain& w) { return w.refMode; }
@@ -23,10 +24,10 @@ struct TFmMainProbe {
   static void setRefFontSize(TFmMain& w, int32_t size) { w.refFontSize = size; }
   static const std::string& currentChar(TFmMain& w) { return w.currentChar; }
   static GShpFile* shapeFile(TFmMain& w) { return w.shapeFile.get(); }
-  static const GPoint& cursorPoint(TFmMain& w) { return w.cursorPoint; }
+  static const GPoint& cursorPoint(TFmMain& w) { return w.gestures.cursorPoint; }
   static bool showPenUpTrack(TFmMain& w) { return w.showPenUpTrack; }
   static bool showPoints(TFmMain& w) { return w.showPoints; }
-  static uint8_t editMode(TFmMain& w) { return w.editMode; }
+  static uint8_t editMode(TFmMain& w) { return w.gestures.editMode; }
   static uint32_t cellSize(TFmMain& w) { return w.cellSize; }
   static int32_t originX(TFmMain& w) { return w.originX; }
   static int32_t originY(TFmMain& w) { return w.originY; }

@@ -19,5 +19,5 @@ GridLayout::Pixel TFmMain::gridToPixel(int32_t x, int32_t y) const {
 // Callers check cellSize first: a panel too small for the grid has no grid positions.
 GPoint TFmMain::pixelToGrid(int32_t px, int32_t py) const {
   const GridLayout::Cell cell = gridLayout().pixelToGrid(px, py);
-  return GPoint(cell.x, cell.y, cursorPoint.isVirtual);
+  return GPoint(cell.x, cell.y, gestures.cursorPoint.isVirtual);
 }

@@ -9,8 +9,10 @@ void TFmMain::RzCheckGroup1Change(int index, bool checked) {
 
 // New points take the pen state; existing points keep theirs.
 void TFmMain::RzRadioGroup1Changing(int newIndex) {
-  if (newIndex == 0) cursorPoint.setVirtual();
-  if (newIndex == 1) cursorPoint.setReal();
+  if (newIndex == 0) gestures.cursorPoint.setVirtual();
+  if (newIndex == 1) gestures.cursorPoint.setReal();
 }
 
-void TFmMain::RzRadioGroup2Changing(int newIndex) { editMode = static_cast<uint8_t>(newIndex); }
+void TFmMain::RzRadioGroup2Changing(int newIndex) {
+  gestures.editMode = static_cast<uint8_t>(newIndex);
+}

@@ -13,6 +13,7 @@ const QColor kStroke(255, 0, 0);
 const QColor kMark(0, 128, 0);
 const QColor kSelectedMark(0, 0, 255);
 const QColor kLabel(0, 0, 0);
+const QColor kRubberBand(0, 0, 0);
 
 QPoint toQPoint(GridLayout::Pixel p) { return {p.x, p.y}; }
 
@@ -21,6 +22,7 @@ QPoint toQPoint(GridLayout::Pixel p) { return {p.x, p.y}; }
 void TFmMain::PanelPaint(QPainter& canvas) {
   drawGrid(canvas, gridWidth, gridHeight);
   drawShape(canvas, currentShape, showPenUpTrack, showPoints);
+  drawRubberBand(canvas);
 }
 
 void TFmMain::drawGrid(QPainter& canvas, uint8_t columns, uint8_t rows) {
@@ -103,4 +105,15 @@ void TFmMain::drawPointMark(QPainter& canvas, const GPoint* point) {
   canvas.setPen(QPen(point->isSelected() ? kSelectedMark : kMark, 3, Qt::SolidLine));
   canvas.setBrush(Panel->palette().color(QPalette::Window));
   canvas.drawEllipse(QRect(p.x() - 3, p.y() - 3, 6, 6));
+}
+
+// The outline of a Shift-drag selection, from its stored corners.
+void TFmMain::drawRubberBand(QPainter& canvas) {
+  if (!gestures.rubberBandShown()) return;
+  const QPoint start(gestures.selStartX, gestures.selStartY);
+  const QPoint end(gestures.selEndX, gestures.selEndY);
+  const QPoint outline[] = {start, {start.x(), end.y()}, end, {end.x(), start.y()}, start};
+  canvas.setPen(QPen(kRubberBand, 1, Qt::DotLine));
+  canvas.setBrush(Qt::NoBrush);
+  canvas.drawPolyline(outline, 5);
 }

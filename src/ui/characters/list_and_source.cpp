@@ -62,7 +62,7 @@ void TFmMain::RzListBox1Click() {
   const QListWidgetItem* item = picked.isEmpty() ? nullptr : picked.constFirst();
   currentChar = item ? CharacterList::bytesOf(item) : std::string();
   currentShape = item ? shapeFile->findShape(CharacterList::codeOf(item)) : nullptr;
-  hotPoint = nullptr;
+  gestures.forgetShape();
   Panel->repaint();
   RzRadioGroup1->setItemIndex(0);
   fillSourceView();

@@ -51,7 +51,15 @@ void TFmMain::NMNewClick() {
   shapeFile->setFontName(fontNameOf(filePath));
   shapeFile->setGridIndex(gridSizeIndex);
   shapeFile->setDirection(directionFlag);
-  if (exists) saveSettings(filePath);
+  if (exists) {
+    try {
+      saveSettings(filePath);
+    } catch (const std::exception&) {
+      // The new font is not kept: the window holds no file again, as after a failed Open.
+      closeShapeFile();
+      throw;
+    }
+  }
   modified = true;
   updateCaption();
   updateCommandStates();
@@ -63,8 +71,8 @@ void TFmMain::NMOpenClick() {
   const std::optional<QString> chosen = prompts->openFile(OpenDialog);
   if (!chosen) return;
   RzRadioGroup2->setItemIndex(0);
-  hotPoint = nullptr;
-  pendingInsert = 0;
+  gestures.forgetShape();
+  gestures.pendingInsert = 0;
   shapeFile = std::make_unique<GShpFile>();
   filePath = pathOf(*chosen);
   loadSettings(filePath);
@@ -97,7 +105,7 @@ void TFmMain::saveTo(const std::string& target) {
   shapeFile->setFontName(fontNameOf(target));
   shapeFile->removeAllRepeats();
   // Removing repeats may have destroyed the point the last click hit.
-  hotPoint = nullptr;
+  gestures.forgetHotPointUnlessIn(currentShape);
   shapeFile->save(target);
   filePath = target;
   updateCaption();
@@ -146,7 +154,7 @@ void TFmMain::BtnCloseClick() {
 
 // Back to holding no file: empty caption path, list and source view, grid only.
 void TFmMain::closeShapeFile() {
-  pendingInsert = 0;
+  gestures.pendingInsert = 0;
   filePath.clear();
   modified = false;
   showShapeFile(nullptr, filePath);

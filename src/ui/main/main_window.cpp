@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -70,7 +71,7 @@ void TFmMain::initialiseState() {
   RzCheckGroup1->setChecked(0, true);
   RzCheckGroup1->setChecked(1, true);
   RzRadioGroup1->setItemIndex(0);
-  cursorPoint.setVirtual();
+  gestures.cursorPoint.setVirtual();
   RzRadioGroup3->setItemIndex(0);
   RzFontListBox1->setCurrentRow(0);
   const QListWidgetItem* font = RzFontListBox1->currentItem();
@@ -93,12 +94,17 @@ void TFmMain::connectHandlers() {
   bind(RzRadioGroup2, &ChoiceGroup::changing,
        [this](int newIndex) { RzRadioGroup2Changing(newIndex); });
   Panel->onPaint = [this](QPainter& canvas) { PanelPaint(canvas); };
+  Panel->onMouseDown = guarded(*prompts, [this](const QMouseEvent& e) { PanelMouseDown(e); });
+  Panel->onMouseMove = guarded(*prompts, [this](const QMouseEvent& e) { PanelMouseMove(e); });
+  Panel->onMouseUp = guarded(*prompts, [this](const QMouseEvent& e) { PanelMouseUp(e); });
+  connectPointCommands();
+  qApp->installEventFilter(this);
   connectFileCommands();
 }
 
 void TFmMain::showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path) {
   currentShape = nullptr;
-  hotPoint = nullptr;
+  gestures.forgetShape();
   shapeFile = std::move(file);
   filePath = path;
   refillCharacterList();

@@ -6,13 +6,17 @@
 #include <QPoint>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "editing/edit_result.h"
+#include "editing/grid_layout.h"
+#include "editing/key_commands.h"
+#include "editing/mouse_gestures.h"
 #include "model/point.h"
 #include "model/shape.h"
 #include "shapefile/shpfile.h"
-#include "ui/canvas/grid_layout.h"
 #include "ui/main/settings_record.h"
 #include "ui/platform/guarded.h"
 #include "ui/platform/prompts.h"
@@ -24,10 +28,12 @@ class QAction;
 class QCloseEvent;
 class QActionGroup;
 class QFrame;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QMouseEvent;
 class QPainter;
 class QPlainTextEdit;
 class QPushButton;
@@ -70,6 +76,23 @@ class TFmMain : public QMainWindow {
   void NMExitClick();
   void FormClose();
   void PanelPaint(QPainter& canvas);
+  void PanelMouseDown(const QMouseEvent& event);
+  void PanelMouseMove(const QMouseEvent& event);
+  void PanelMouseUp(const QMouseEvent& event);
+  void FormKeyUp(KeyCommand command);
+  void ShapePopMenuPopup();
+  void NSelecteLineClick();
+  void NSelecteInvertClick();
+  void NSelecteAllClick();
+  void NDeselecteAllClick();
+  void NDelPointClick();
+  void NDelSelClick();
+  void NDelAllClick();
+  void NInsertVirtualBeforeClick();
+  void NInsertRealBeforeClick();
+  void NInsertVirtualAfterClick();
+  void NInsertRealAfterClick();
+  void NFindShapeClick();
   void RzListBox1Click();
   void RzMemo1ClipboardChange(bool hasSelection);
   void RzCheckGroup1Change(int index, bool checked);
@@ -93,6 +116,8 @@ class TFmMain : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  // Takes the editor's keys before the focused control sees them.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -137,6 +162,18 @@ class TFmMain : public QMainWindow {
   bool selectListItemByText(const std::string& text);
   void fillSourceView();
 
+  // Editing the current character. Every change to it runs through runEdit, which
+  // carries out the refresh the edit asks for.
+  void runEdit(const std::function<EditResult()>& edit);
+  // Runs `edit` on the current character; nothing without an open file and a character.
+  void editCurrentShape(const std::function<EditResult(GShape&)>& edit);
+  void refreshAfterEdit(bool rewriteSource);
+  void connectPointCommands();
+  EditTarget editTarget() const;
+  GestureOutcome showGestureOutcome(const GestureOutcome& outcome);
+  void armInsert(uint8_t kind);
+  bool takeEditorKey(QObject* watched, QKeyEvent* key);
+
   // Canvas.
   GridLayout gridLayout() const;
   GridLayout::Pixel gridToPixel(int32_t x, int32_t y) const;
@@ -144,6 +181,7 @@ class TFmMain : public QMainWindow {
   void drawGrid(QPainter& canvas, uint8_t columns, uint8_t rows);
   void drawShape(QPainter& canvas, GShape* shape, bool showTrack, bool showMarks);
   void drawPointMark(QPainter& canvas, const GPoint* point);
+  void drawRubberBand(QPainter& canvas);
 
   // Font kind, grid size and direction.
   void connectFontCommands();
@@ -222,18 +260,15 @@ class TFmMain : public QMainWindow {
   uint32_t cellSize = 0;
   int32_t originX = 0;
   int32_t originY = 0;
-  GPoint cursorPoint{0, 0, 1};
-  GPoint lastCursorPoint{0, 0, 0};
-  GPoint* hotPoint = nullptr;  // a point of currentShape
-  uint8_t editMode = 0;
-  uint8_t pendingInsert = 0;
+  // The mouse and mode state: cursorPoint, hotPoint, editMode, pendingInsert, the drag and
+  // rubber-band corners and the pop-up guard.
+  MouseGestures gestures;
+  int editorKeyPressed = 0;  // the Qt key of the editor key pressed in this window, 0 none
   uint8_t refMode = 0;
   bool modified = false;
   bool showPenUpTrack = false;
   bool showGrid = true;
   bool showPoints = true;
-  bool pointsMoved = false;
-  bool popupJustShown = false;
   std::unique_ptr<GShape> clipShape;
   std::string currentChar;  // the list bytes of currentShape
   QFont refFont;
@@ -241,13 +276,8 @@ class TFmMain : public QMainWindow {
   int32_t refFontSize = 0;
   int32_t refLeft = 0;
   int32_t refTop = 0;
-  QPoint dragAnchor;
   std::unique_ptr<QImage> refBitmap;
   std::unique_ptr<QImage> refJpeg;
   uint8_t gridSizeIndex = 3;
   uint8_t directionFlag = 0;
-  int32_t selStartX = 0;
-  int32_t selStartY = 0;
-  int32_t selEndX = 0;
-  int32_t selEndY = 0;
 };

@@ -20,7 +20,8 @@ SettingsRecord TFmMain::currentSettings() const {
   record.refTop = refTop;
   record.refFontName = refFontName;
   record.refFontSize = refFontSize;
-  record.lastChar = currentChar;
+  // The list bytes of codes 128 to 255 begin with a NUL, which a settings line cannot hold.
+  record.lastChar = currentChar.find('\0') == std::string::npos ? currentChar : std::string();
   record.listWidth = RzListBox1->width();
   record.memoHeight = RzMemo1->height();
   record.windowLeft = x();

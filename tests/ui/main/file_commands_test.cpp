@@ -45,6 +45,23 @@ TEST_F(FileCommandTest, NewOverAnExistingFileCancelledOpensNothing) {
   EXPECT_TRUE(enabled("NMNew"));
 }
 
+TEST_F(FileCommandTest, NewWhoseSettingsCannotBeWrittenHoldsNoFileAndCanBeRunAgain) {
+  const std::string shp = path("old.shp");
+  writeBytes(shp, asciiFont());
+  std::filesystem::create_directory(path("old.cfg"));
+  prompts->answers.push_back(Prompts::Answer::Ok);
+  run("NMNew", shp);
+
+  EXPECT_EQ(prompts->errors,
+            QStringList{QString::fromStdString("Unable to write to " + path("old.cfg"))});
+  EXPECT_EQ(file(), nullptr);
+  EXPECT_EQ(caption(), QStringLiteral("Kelvane  "));
+  EXPECT_FALSE(enabled("NMClose"));
+  run("NMNew", path("fresh.shp"));
+  ASSERT_NE(file(), nullptr);
+  EXPECT_EQ(TFmMainProbe::filePath(*window), path("fresh.shp"));
+}
+
 TEST_F(FileCommandTest, NewWithAFreshNameWritesNothingUntilSaved) {
   run("NMNew", path("fresh.shp"));
   EXPECT_TRUE(prompts->questions.isEmpty());

@@ -51,6 +51,17 @@ TEST_F(SettingsTest, SaveWritesTheFourteenKeysInOrder) {
   EXPECT_NE(text.find("\r\n"), std::string::npos);
 }
 
+TEST_F(SettingsTest, ALastCharacterHoldingANulByteIsWrittenEmpty) {
+  writeBytes(path("a.shp"), asciiFont());
+  run("NMOpen", path("a.shp"));
+  TFmMainProbe::setCurrentChar(*window, std::string("\0\xC8", 2));  // code 200
+  trigger("NMSave");
+
+  const std::string text = readBytes(path("a.cfg"));
+  EXPECT_EQ(text.find('\0'), std::string::npos);
+  EXPECT_EQ(linesOf(text)[6], "LASTCHAR=");
+}
+
 TEST_F(SettingsTest, ForeignSectionsAndCommentsSurviveASave) {
   writeBytes(path("a.shp"), asciiFont());
   const std::string handWritten =

@@ -28,6 +28,9 @@ struct GridLayout {
   Pixel gridToPixel(int32_t x, int32_t y) const;
   // Rounds to the nearest grid line; clamped at the top-left only. Needs usable().
   Cell pixelToGrid(int32_t px, int32_t py) const;
+  // Whether the pixel lies over the grid: inside the outer grid lines widened by half a
+  // cell (strictly). False while the panel is too small.
+  bool isOverGrid(int32_t px, int32_t py) const;
 
   // Major lines (drawn grey and labelled): every columns/6 units (columns/8 when the count
   // is not a multiple of 6), plus the last column; rows alike plus the top and bottom rows.

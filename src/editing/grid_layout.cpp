@@ -1,4 +1,4 @@
-#include "ui/canvas/grid_layout.h"
+#include "editing/grid_layout.h"
 
 #include <algorithm>
 
@@ -36,6 +36,14 @@ GridLayout::Cell GridLayout::pixelToGrid(int32_t px, int32_t py) const {
   const int64_t col = (std::max(px, originX) - int64_t{originX} + c / 2) / c;
   const int64_t row = (std::max(py, originY) - int64_t{originY} + c / 2) / c;
   return {wrap(col), wrap(rows - row - 1 - below)};
+}
+
+bool GridLayout::isOverGrid(int32_t px, int32_t py) const {
+  if (!usable()) return false;
+  const int64_t c = cellSize;
+  const int64_t left = int64_t{originX} - c / 2;
+  const int64_t top = int64_t{originY} - c / 2;
+  return left < px && px < left + columns * c && top < py && py < top + rows * c;
 }
 
 bool GridLayout::isMajorColumn(int32_t i) const {

@@ -1,4 +1,4 @@
-#include "ui/canvas/grid_layout.h"
+#include "editing/grid_layout.h"
 
 #include <gtest/gtest.h>
 
