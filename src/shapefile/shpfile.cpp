@@ -126,6 +126,15 @@ GShape* GShpFile::next() {
 }
 
 const GShape* GShpFile::shapeAtIndex(int index) const { return shapeAt(index); }
+GShape* GShpFile::shapeAtIndex(int index) { return shapeAt(index); }
+
+int GShpFile::indexOf(const GShape* s) const {
+  if (!shapes_ || !s) return -1;
+  for (size_t i = 0; i < shapes_->size(); ++i) {
+    if ((*shapes_)[i].get() == s) return static_cast<int>(i);
+  }
+  return -1;
+}
 
 void GShpFile::fillList(std::vector<std::string>& lines) const {
   if (!shapes_) return;

@@ -49,6 +49,9 @@ class GShpFile {
   GShape* next();
   // The shape at a list index, or null; does not move the cursor.
   const GShape* shapeAtIndex(int index) const;
+  GShape* shapeAtIndex(int index);
+  // The list index of s, -1 when the file does not hold it.
+  int indexOf(const GShape* s) const;
   // Replaces the lines by the list text of every shape; untouched without a list.
   void fillList(std::vector<std::string>& lines) const;
   void removeAllRepeats();

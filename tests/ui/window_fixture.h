@@ -40,7 +40,10 @@ struct TFmMainProbe {
     return w.selectListItemByText(text);
   }
   static GPoint pixelToGrid(TFmMain& w, int32_t px, int32_t py) { return w.pixelToGrid(px, py); }
-  static void setModified(TFmMain& w, bool m) { w.modified = m; }
+  static void setModified(TFmMain& w, bool m) {
+    w.changedOutsideSteps = m;
+    w.updateModified();
+  }
   static void fillClipboard(TFmMain& w) { w.clipShape = std::make_unique<GShape>(); }
   static uint8_t gridAbove(TFmMain& w) { return w.gridAbove; }
   static uint8_t gridSizeIndex(TFmMain& w) { return w.gridSizeIndex; }

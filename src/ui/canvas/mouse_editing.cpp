@@ -54,6 +54,7 @@ GestureOutcome TFmMain::showGestureOutcome(const GestureOutcome& outcome) {
 }
 
 void TFmMain::PanelMouseDown(const QMouseEvent& event) {
+  ++gestureCount;
   runEdit([&] { return showGestureOutcome(gestures.press(editTarget(), mouseInput(event))); });
 }
 

@@ -152,6 +152,27 @@ void drawPaste(QPainter& p) {
   textLines(p, 17, 20, 8, 2);
 }
 
+// A curved arrow over the top, pointing left (undo) or, mirrored, right (redo).
+void drawStepArrow(QPainter& p, bool forward) {
+  if (forward) {
+    p.translate(32, 0);
+    p.scale(-1, 1);
+  }
+  QPainterPath arc;
+  arc.moveTo(9, 13);
+  arc.cubicTo(14, 5, 27, 6, 27, 17);
+  arc.cubicTo(27, 24, 21, 27, 15, 27);
+  p.setPen(QPen(kBlue, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(arc);
+  p.setPen(outline(1.2));
+  p.setBrush(kBlue);
+  p.drawPolygon(QPolygonF({{3, 8}, {13, 8}, {6, 18}}));
+}
+
+void drawUndo(QPainter& p) { drawStepArrow(p, false); }
+void drawRedo(QPainter& p) { drawStepArrow(p, true); }
+
 using Painter = void (*)(QPainter&);
 
 Painter painterFor(IconIndex index) {
@@ -178,6 +199,10 @@ Painter painterFor(IconIndex index) {
       return drawCopy;
     case IconIndex::Paste:
       return drawPaste;
+    case IconIndex::Undo:
+      return drawUndo;
+    case IconIndex::Redo:
+      return drawRedo;
   }
   return drawNew;
 }

@@ -16,6 +16,8 @@ enum class IconIndex {
   Cut = 14,
   Copy = 15,
   Paste = 16,
+  Undo = 17,
+  Redo = 18,
 };
 
 QIcon commandIcon(IconIndex index);

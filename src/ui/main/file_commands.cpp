@@ -60,7 +60,9 @@ void TFmMain::NMNewClick() {
       throw;
     }
   }
-  modified = true;
+  forgetSteps();
+  changedOutsideSteps = true;  // a new file is unsaved until it is saved
+  updateModified();
   updateCaption();
   updateCommandStates();
 }
@@ -76,7 +78,7 @@ void TFmMain::NMOpenClick() {
   shapeFile = std::make_unique<GShpFile>();
   filePath = pathOf(*chosen);
   loadSettings(filePath);
-  modified = false;
+  forgetSteps();
   updateCaption();
   try {
     shapeFile->load(filePath);
@@ -115,7 +117,7 @@ void TFmMain::saveTo(const std::string& target) {
     Panel->repaint();
     fillSourceView();
   }
-  modified = false;
+  markSaved();
   RzRadioGroup1->setItemIndex(0);
   updateCaption();
   updateCommandStates();
@@ -156,7 +158,7 @@ void TFmMain::BtnCloseClick() {
 void TFmMain::closeShapeFile() {
   gestures.pendingInsert = 0;
   filePath.clear();
-  modified = false;
+  forgetSteps();
   showShapeFile(nullptr, filePath);
 }
 
@@ -165,7 +167,7 @@ void TFmMain::NMExitClick() { close(); }
 void TFmMain::FormClose() {
   if (!shapeFile || !offerToSave()) return;
   saveSettings(filePath);
-  modified = false;
+  markSaved();
   updateCaption();
   updateCommandStates();
 }

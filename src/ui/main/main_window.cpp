@@ -30,6 +30,7 @@ TFmMain::TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent)
   setMinimumSize(800, 712);
   createDialogs();
   createActions();
+  createUndoActions();
   createMenus();
   createPopupMenus();
   createToolBar();

@@ -14,9 +14,11 @@
 #include "editing/grid_layout.h"
 #include "editing/key_commands.h"
 #include "editing/mouse_gestures.h"
+#include "editing/point_snapshot.h"
 #include "model/point.h"
 #include "model/shape.h"
 #include "shapefile/shpfile.h"
+#include "ui/edits/edit_host.h"
 #include "ui/main/settings_record.h"
 #include "ui/platform/guarded.h"
 #include "ui/platform/prompts.h"
@@ -42,12 +44,13 @@ class QSplitter;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
+class QUndoStack;
 
 // The editor window. It owns the open shape file and the whole editing state; its member
 // functions are defined in the folder of the subsystem they belong to (ui/canvas/ paints,
 // ui/characters/ runs the character list, …). Commands end with updateCaption() and
 // updateCommandStates().
-class TFmMain : public QMainWindow {
+class TFmMain : public QMainWindow, private EditHost {
   Q_OBJECT
  public:
   explicit TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent = nullptr);
@@ -126,6 +129,7 @@ class TFmMain : public QMainWindow {
   // Construction steps.
   void createDialogs();
   void createActions();
+  void createUndoActions();
   void createMenus();
   void createPopupMenus();
   void createToolBar();
@@ -144,6 +148,15 @@ class TFmMain : public QMainWindow {
   void bind(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, guarded(*prompts, std::move(handler)));
   }
+
+  // Undo history. `modified` is true while the stack is off its saved state or something
+  // outside the steps changed the file.
+  GShape* shapeAtFileIndex(int index) override;
+  void showRestoredShape(GShape* shape) override;
+  void updateModified();
+  // The history ends (New, Open, Close) and the file counts as unchanged.
+  void forgetSteps();
+  void markSaved();
 
   // File commands and the settings file.
   void connectFileCommands();
@@ -168,6 +181,9 @@ class TFmMain : public QMainWindow {
   // Runs `edit` on the current character; nothing without an open file and a character.
   void editCurrentShape(const std::function<EditResult(GShape&)>& edit);
   void refreshAfterEdit(bool rewriteSource);
+  // Pushes the change of `shape` since `before` as an undo step; false when its path is
+  // unchanged.
+  bool recordStep(GShape& shape, PointEdit edit, PointSnapshot before);
   void connectPointCommands();
   EditTarget editTarget() const;
   GestureOutcome showGestureOutcome(const GestureOutcome& outcome);
@@ -211,6 +227,7 @@ class TFmMain : public QMainWindow {
   std::array<QAction*, 10> gridSizeItems;  // N1212 … N120120, by grid index
   QAction *NMFlagNormal, *NMFlagLie;
   QAction *NFontProperty, *NMExit;
+  QAction *NMUndo, *NMRedo;
   QAction *NMCut, *NMCopy, *NMPaste;
   QAction *NMSelectLine, *NMSelectInvert, *NMSeleceAll, *NMDeselectAll;
   QAction *NMDeletePoint, *NMDeleteSel, *NMDeleteAll;
@@ -229,7 +246,7 @@ class TFmMain : public QMainWindow {
 
   QToolBar* RzToolbar1;
   QToolButton *BtnNew, *BtnOpen, *BtnSave, *BtnSaveAs, *BtnClose;
-  QToolButton *BtnCut, *BtnCopy, *BtnPaste, *BtnHelp, *BtnExit;
+  QToolButton *BtnCut, *BtnCopy, *BtnPaste, *BtnUndo, *BtnRedo, *BtnHelp, *BtnExit;
 
   QSplitter *RzSplitter1, *RzSplitter2;
   CharacterList* RzListBox1;
@@ -266,6 +283,9 @@ class TFmMain : public QMainWindow {
   int editorKeyPressed = 0;  // the Qt key of the editor key pressed in this window, 0 none
   uint8_t refMode = 0;
   bool modified = false;
+  QUndoStack* undoStack = nullptr;
+  bool changedOutsideSteps = false;  // a change that is no undo step (see updateModified)
+  uint32_t gestureCount = 0;         // left presses on the canvas: tells drags apart
   bool showPenUpTrack = false;
   bool showGrid = true;
   bool showPoints = true;

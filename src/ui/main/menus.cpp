@@ -48,6 +48,8 @@ void TFmMain::createMenus() {
   NFile->addAction(NMExit);
 
   NShape = namedMenu(this, "NShape", QStringLiteral("字形"));
+  NShape->addActions({NMUndo, NMRedo});
+  NShape->addSeparator();
   NShape->addActions({NMCut, NMCopy, NMPaste});
   NShape->addSeparator();
   NShape->addActions({NMSelectLine, NMSelectInvert, NMSeleceAll, NMDeselectAll});
@@ -105,6 +107,8 @@ void TFmMain::createToolBar() {
   BtnCut = button("BtnCut", NMCut);
   BtnCopy = button("BtnCopy", NMCopy);
   BtnPaste = button("BtnPaste", BtnPasteAction);
+  BtnUndo = button("BtnUndo", NMUndo);
+  BtnRedo = button("BtnRedo", NMRedo);
   RzToolbar1->addWidget(groovedSpacer(RzToolbar1, "RzSpacer2"));
   BtnHelp = button("BtnHelp", BtnHelpAction);
   RzToolbar1->addWidget(groovedSpacer(RzToolbar1, "RzSpacer3"));

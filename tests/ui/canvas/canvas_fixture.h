@@ -11,13 +11,15 @@
 #include "ui/platform/gbk.h"
 #include "ui/window_fixture.h"
 
-// A font holding "A" (v2,2 r6,2 r6,8) made current, on a canvas that has been painted.
+// A font holding "A" (v2,2 r6,2 r6,8), made current, and "B" (v1,1 r1,9), on a canvas that
+// has been painted.
 class CanvasTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
     std::vector<std::unique_ptr<GShape>> shapes;
     shapes.push_back(makeShape('A', 24, {{2, 2, true}, {6, 2, false}, {6, 8, false}}));
+    shapes.push_back(makeShape('B', 24, {{1, 1, true}, {1, 9, false}}));
     openFont(std::move(shapes));
     child<QListWidget>("RzListBox1")->setCurrentRow(0);
     panel = child<CanvasPanel>("Panel");

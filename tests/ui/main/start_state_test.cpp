@@ -112,8 +112,9 @@ TEST_F(StartState, FileMenuItemsShortcutsAndMarks) {
 
 TEST_F(StartState, ShapeAndHelpMenusAndPopups) {
   EXPECT_EQ(captionsOf(child<QMenu>("NShape")),
-            (QStringList{"剪切", "复制", "粘贴", "-", "选择一条线", "反向选择", "选择所有点",
-                         "取消选择所有点", "-", "删除单个点", "删除已选择的点", "删除所有点"}));
+            (QStringList{"撤销", "重做", "-", "剪切", "复制", "粘贴", "-", "选择一条线", "反向选择",
+                         "选择所有点", "取消选择所有点", "-", "删除单个点", "删除已选择的点",
+                         "删除所有点"}));
   EXPECT_EQ(captionsOf(child<QMenu>("NHelp")), (QStringList{"帮助", "关于 ..."}));
   EXPECT_EQ(captionsOf(child<QMenu>("ShapeFilePopMenu")),
             (QStringList{"添加新字符 ...", "删除字符", "查找字符 ..."}));
@@ -122,6 +123,9 @@ TEST_F(StartState, ShapeAndHelpMenusAndPopups) {
   EXPECT_EQ(popup.mid(13), (QStringList{"在当前点之前插入虚点", "在当前点之前插入实点",
                                         "在当前点之后插入虚点", "在当前点之后插入实点"}));
   EXPECT_EQ(child<QAction>("NMCut")->shortcut(), QKeySequence("Ctrl+X"));
+  EXPECT_EQ(child<QAction>("NMUndo")->shortcut(), QKeySequence("Ctrl+Z"));
+  EXPECT_EQ(child<QAction>("NMRedo")->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
   EXPECT_TRUE(child<QAction>("NCut")->shortcut().isEmpty());
 }
 
@@ -134,7 +138,7 @@ TEST_F(StartState, ToolButtonsInOrderWithCaptionsAndShortHints) {
     EXPECT_FALSE(b->icon().isNull());
   }
   EXPECT_EQ(captions, (QStringList{"新建", "打开", "保存", "另存", "关闭", "剪切", "复制", "粘贴",
-                                   "帮助", "退出"}));
+                                   "撤销", "重做", "帮助", "退出"}));
   EXPECT_EQ(child<QToolButton>("BtnOpen")->toolTip(), QStringLiteral("打开文件"));
   EXPECT_EQ(child<QToolButton>("BtnHelp")->toolTip(), QStringLiteral("查看使用说明"));
   EXPECT_EQ(child<QAction>("NMReadme")->toolTip(), QStringLiteral("使用说明"));

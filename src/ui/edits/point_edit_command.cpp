@@ -1,0 +1,76 @@
+#include "ui/edits/point_edit_command.h"
+
+#include <utility>
+
+#include "ui/edits/edit_host.h"
+
+namespace {
+
+constexpr int kDragId = 1;
+
+bool isDrag(PointEdit edit) {
+  return edit == PointEdit::MoveSelection || edit == PointEdit::MoveCharacter;
+}
+
+}  // namespace
+
+PointEditCommand::PointEditCommand(EditHost& host, int shapeIndex, PointEdit edit, uint32_t gesture,
+                                   PointSnapshot before, PointSnapshot after)
+    : QUndoCommand(nameOf(edit)),
+      host_(host),
+      shapeIndex_(shapeIndex),
+      edit_(edit),
+      gesture_(gesture),
+      before_(std::move(before)),
+      after_(std::move(after)) {}
+
+QString PointEditCommand::nameOf(PointEdit edit) {
+  switch (edit) {
+    case PointEdit::AddPoint:
+      return QStringLiteral("添加点");
+    case PointEdit::InsertPoint:
+      return QStringLiteral("插入点");
+    case PointEdit::DeleteAtCursor:
+      return QStringLiteral("删除点");
+    case PointEdit::MoveSelection:
+      return QStringLiteral("移动点");
+    case PointEdit::MoveCharacter:
+      return QStringLiteral("移动字形");
+    case PointEdit::DeletePoint:
+      return QStringLiteral("删除单个点");
+    case PointEdit::DeleteSelected:
+      return QStringLiteral("删除已选择的点");
+    case PointEdit::DeleteAll:
+      return QStringLiteral("删除所有点");
+    case PointEdit::None:
+      break;
+  }
+  return QString();
+}
+
+void PointEditCommand::undo() { show(before_); }
+
+// The stack runs redo when the step is pushed; the edit is on the screen already then.
+void PointEditCommand::redo() {
+  if (pushed_) show(after_);
+  pushed_ = true;
+}
+
+void PointEditCommand::show(const PointSnapshot& points) {
+  GShape* shape = host_.shapeAtFileIndex(shapeIndex_);
+  if (!shape) return;
+  points.restoreInto(*shape);
+  host_.showRestoredShape(shape);
+}
+
+int PointEditCommand::id() const { return isDrag(edit_) ? kDragId : -1; }
+
+bool PointEditCommand::mergeWith(const QUndoCommand* other) {
+  const auto* next = static_cast<const PointEditCommand*>(other);
+  if (next->edit_ != edit_ || next->gesture_ != gesture_ || next->shapeIndex_ != shapeIndex_)
+    return false;
+  after_ = next->after_;
+  // A drag that ends where it began changes nothing.
+  setObsolete(after_.samePath(before_));
+  return true;
+}
