@@ -6,20 +6,21 @@
 #include <QUndoStack>
 
 #include "editing/point_snapshot.h"
-#include "model/shape.h"
+#include "shapefile/shpfile.h"
 #include "ui/edits/edit_host.h"
 #include "ui/edits/point_edit_command.h"
 
 namespace {
 
-class OneShapeHost : public EditHost {
+class FileHost : public EditHost {
  public:
-  explicit OneShapeHost(GShape& shape) : shape_(shape) {}
-  GShape* shapeAtFileIndex(int) override { return &shape_; }
+  explicit FileHost(GShpFile& file) : file_(file) {}
+  GShpFile* editedFile() override { return &file_; }
   void showRestoredShape(GShape*) override {}
+  void showChangedList(const std::string&, int) override {}
 
  private:
-  GShape& shape_;
+  GShpFile& file_;
 };
 
 size_t heapInUse() { return mallinfo2().uordblks; }
@@ -28,10 +29,12 @@ void BM_UndoHistoryOfDrags(benchmark::State& state) {
   const auto steps = static_cast<uint32_t>(state.range(0));
   double heapMiB = 0;
   for (auto _ : state) {
-    GShape shape;
+    GShpFile file;
+    file.addShape(std::make_unique<GShape>());
+    GShape& shape = *file.shapeAtIndex(0);
     shape.reset(48);
     for (int i = 0; i < 500; ++i) shape.addPoint(i % 48, i % 40, i % 9 == 0 ? 1 : 0);
-    OneShapeHost host(shape);
+    FileHost host(file);
     const size_t start = heapInUse();
     {
       QUndoStack stack;

@@ -15,7 +15,7 @@ class ShpReader {
       : file_(file), lines_(lines), source_(source) {}
 
   void read() {
-    file_.list().clear();
+    file_.clearShapes();
     if (lines_.empty()) return;
     readFontHeader();
     while (next_ < lines_.size()) {

@@ -70,21 +70,61 @@ bool GShpFile::setGridIndex(uint8_t i) {
 
 int GShpFile::shapeCount() const { return shapes_ ? static_cast<int>(shapes_->size()) : 0; }
 
+void GShpFile::countCode(const GShape& s, int change) {
+  if (shapesPerCode_.empty()) shapesPerCode_.resize(65536);
+  shapesPerCode_[s.code()] += static_cast<uint32_t>(change);
+}
+
+void GShpFile::clearShapes() {
+  list().clear();
+  shapesPerCode_.clear();
+}
+
 void GShpFile::addShape(std::unique_ptr<GShape> s) {
   if (!s) return;
+  countCode(*s, +1);
   list().push_back(std::move(s));
   if (characterCount_ < shapes_->size()) characterCount_ = static_cast<uint16_t>(shapes_->size());
 }
 
-void GShpFile::removeShape(GShape* s) {
-  if (!s || !shapes_) return;
-  auto found = std::find_if(shapes_->begin(), shapes_->end(),
-                            [s](const std::unique_ptr<GShape>& p) { return p.get() == s; });
-  if (found != shapes_->end()) shapes_->erase(found);
+void GShpFile::removeShape(GShape* s) { takeShapeAt(indexOf(s)); }
+
+std::unique_ptr<GShape> GShpFile::takeShapeAt(int index) {
+  if (!shapeAt(index)) return nullptr;
+  std::unique_ptr<GShape> taken = std::move((*shapes_)[index]);
+  shapes_->erase(shapes_->begin() + index);
+  countCode(*taken, -1);
+  return taken;
 }
 
+void GShpFile::insertShapeAt(int index, std::unique_ptr<GShape> s) {
+  if (!s) return;
+  ShapeList& shapes = list();
+  const auto at = static_cast<size_t>(std::clamp(index, 0, static_cast<int>(shapes.size())));
+  countCode(*s, +1);
+  shapes.insert(shapes.begin() + static_cast<std::ptrdiff_t>(at), std::move(s));
+  if (characterCount_ < shapes.size()) characterCount_ = static_cast<uint16_t>(shapes.size());
+}
+
+std::vector<std::unique_ptr<GShape>> GShpFile::takeShapesFrom(int index) {
+  std::vector<std::unique_ptr<GShape>> taken;
+  if (!shapes_ || index < 0 || index >= shapeCount()) return taken;
+  taken.assign(std::make_move_iterator(shapes_->begin() + index),
+               std::make_move_iterator(shapes_->end()));
+  shapes_->erase(shapes_->begin() + index, shapes_->end());
+  for (const auto& s : taken) countCode(*s, -1);
+  return taken;
+}
+
+void GShpFile::appendShapes(std::vector<std::unique_ptr<GShape>> shapes) {
+  list().reserve(list().size() + shapes.size());
+  for (auto& s : shapes) addShape(std::move(s));
+}
+
+void GShpFile::setCharacterCount(uint16_t count) { characterCount_ = count; }
+
 GShape* GShpFile::findShape(uint16_t code) {
-  if (!shapes_) return nullptr;
+  if (!hasShape(code)) return nullptr;
   for (const auto& s : *shapes_) {
     if (s->code() == code) return s.get();
   }
@@ -92,9 +132,7 @@ GShape* GShpFile::findShape(uint16_t code) {
 }
 
 bool GShpFile::hasShape(uint16_t code) const {
-  return shapes_ &&
-         std::any_of(shapes_->begin(), shapes_->end(),
-                     [code](const std::unique_ptr<GShape>& s) { return s->code() == code; });
+  return !shapesPerCode_.empty() && shapesPerCode_[code] != 0;
 }
 
 GShape* GShpFile::findShapeByText(const std::string& text) {

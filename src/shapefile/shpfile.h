@@ -39,8 +39,20 @@ class GShpFile {
   bool setGridIndex(uint8_t i);
 
   int shapeCount() const;
+  // The file takes the shape with the code it has; a shape's code must not change while
+  // the file holds it.
   void addShape(std::unique_ptr<GShape> s);
   void removeShape(GShape* s);
+  // Takes the shape at a list index out of the file (null for a bad index), or every shape
+  // from an index on; the counterparts put them back. Undo uses these.
+  std::unique_ptr<GShape> takeShapeAt(int index);
+  void insertShapeAt(int index, std::unique_ptr<GShape> s);
+  std::vector<std::unique_ptr<GShape>> takeShapesFrom(int index);
+  void appendShapes(std::vector<std::unique_ptr<GShape>> shapes);
+  // The count a BIGFONT header announces grows with the shapes; undoing an add puts the
+  // count from before it back.
+  void setCharacterCount(uint16_t count);
+  // The first shape with the code in list order.
   GShape* findShape(uint16_t code);
   bool hasShape(uint16_t code) const;
   // The code of a list text (first byte, plus the second when the first is >= 0x80).
@@ -69,8 +81,12 @@ class GShpFile {
   using ShapeList = std::vector<std::unique_ptr<GShape>>;
   ShapeList& list();
   GShape* shapeAt(int index) const;
+  void clearShapes();
+  // Counts the shape in (+1) or out (-1) of the shapes per code.
+  void countCode(const GShape& s, int change);
 
   std::unique_ptr<ShapeList> shapes_;
+  std::vector<uint32_t> shapesPerCode_;  // by code; empty while no shape was added
   uint16_t characterCount_ = 0;
   uint8_t above_ = 32;
   uint8_t below_ = 16;

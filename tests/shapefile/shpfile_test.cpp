@@ -145,3 +145,30 @@ TEST(ShpFileModel, RemoveAllRepeatsCleansEveryShape) {
   EXPECT_EQ(f.findShape(65)->pointCount(), 2);
   EXPECT_EQ(f.findShape(66)->pointCount(), 2);
 }
+
+TEST(ShpFileModel, ShapesTakenOutAndPutBackKeepTheLookupByCode) {
+  GShpFile file;
+  for (uint16_t code : {65, 66, 65, 67}) file.addShape(shapeWithCode(code));
+  GShape* firstA = file.shapeAtIndex(0);
+  std::unique_ptr<GShape> b = file.takeShapeAt(1);
+  EXPECT_FALSE(file.hasShape(66));
+  EXPECT_EQ(file.findShape(65), firstA);
+  std::unique_ptr<GShape> a = file.takeShapeAt(0);
+  EXPECT_EQ(file.findShape(65), file.shapeAtIndex(0));  // the other A remains
+  file.insertShapeAt(0, std::move(a));
+  file.insertShapeAt(1, std::move(b));
+  EXPECT_EQ(file.findShape(65), firstA);  // the first in list order again
+  EXPECT_EQ(file.indexOf(file.findShape(66)), 1);
+  EXPECT_EQ(file.takeShapeAt(4), nullptr);
+
+  std::vector<std::unique_ptr<GShape>> tail = file.takeShapesFrom(2);
+  ASSERT_EQ(tail.size(), 2u);
+  EXPECT_FALSE(file.hasShape(67));
+  EXPECT_TRUE(file.hasShape(65));
+  EXPECT_EQ(file.characterCount(), 4);  // only an undo sets it back
+  file.setCharacterCount(2);
+  file.appendShapes(std::move(tail));
+  EXPECT_TRUE(file.hasShape(67));
+  EXPECT_EQ(file.shapeCount(), 4);
+  EXPECT_EQ(file.characterCount(), 4);
+}

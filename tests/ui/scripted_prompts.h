@@ -12,11 +12,14 @@ class ScriptedPrompts : public Prompts {
   std::deque<Answer> answers;
   std::deque<std::optional<QString>> files;
   std::deque<std::optional<QString>> inputs;
+  std::deque<std::optional<std::string>> characters;  // answers of the add-characters dialog
   QStringList questions;
   std::vector<Question> questionKinds;
   QStringList dialogTitles;
   QStringList errors;
   QStringList documents;
+  QStringList inputCaptions;
+  QStringList inputPrompts;
 
   Answer ask(const QString& text, Question question) override {
     questions << text;
@@ -35,8 +38,19 @@ class ScriptedPrompts : public Prompts {
     dialogTitles << dialog.title;
     return take(files);
   }
-  std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
+  std::optional<QString> inputText(const QString& caption, const QString& prompt,
+                                   const QString&) override {
+    inputCaptions << caption;
+    inputPrompts << prompt;
     return take(inputs);
+  }
+  std::optional<std::string> askCharacters() override {
+    std::optional<std::string> next;
+    if (!characters.empty()) {
+      next = characters.front();
+      characters.pop_front();
+    }
+    return next;
   }
   void openDocument(const QString& path, const QString&) override { documents << path; }
 

@@ -114,6 +114,3 @@ void TFmMain::FormKeyUp(KeyCommand command) {
       break;
   }
 }
-
-// Finding a character by typing it is not built yet.
-void TFmMain::NFindShapeClick() {}

@@ -42,6 +42,16 @@ bool TFmMain::selectListItemByText(const std::string& text) {
   return false;
 }
 
+const QListWidgetItem* TFmMain::selectedListItem() const {
+  const QList<QListWidgetItem*> picked = RzListBox1->selectedItems();
+  return picked.isEmpty() ? nullptr : picked.constFirst();
+}
+
+std::string TFmMain::selectedListText() const {
+  const QListWidgetItem* item = selectedListItem();
+  return item ? CharacterList::bytesOf(item) : std::string();
+}
+
 // The source view shows the current shape's text as the file will hold it.
 void TFmMain::fillSourceView() {
   QStringList lines;
@@ -58,8 +68,7 @@ void TFmMain::fillSourceView() {
 // the list bytes for the settings file and the reference glyph.
 void TFmMain::RzListBox1Click() {
   if (!shapeFile) return;
-  const QList<QListWidgetItem*> picked = RzListBox1->selectedItems();
-  const QListWidgetItem* item = picked.isEmpty() ? nullptr : picked.constFirst();
+  const QListWidgetItem* item = selectedListItem();
   currentChar = item ? CharacterList::bytesOf(item) : std::string();
   currentShape = item ? shapeFile->findShape(CharacterList::codeOf(item)) : nullptr;
   gestures.forgetShape();

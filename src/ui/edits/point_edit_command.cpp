@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "shapefile/shpfile.h"
 #include "ui/edits/edit_host.h"
 
 namespace {
@@ -57,7 +58,7 @@ void PointEditCommand::redo() {
 }
 
 void PointEditCommand::show(const PointSnapshot& points) {
-  GShape* shape = host_.shapeAtFileIndex(shapeIndex_);
+  GShape* shape = host_.editedFile()->shapeAtIndex(shapeIndex_);
   if (!shape) return;
   points.restoreInto(*shape);
   host_.showRestoredShape(shape);

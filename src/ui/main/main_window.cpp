@@ -99,6 +99,7 @@ void TFmMain::connectHandlers() {
   Panel->onMouseMove = guarded(*prompts, [this](const QMouseEvent& e) { PanelMouseMove(e); });
   Panel->onMouseUp = guarded(*prompts, [this](const QMouseEvent& e) { PanelMouseUp(e); });
   connectPointCommands();
+  connectCharacterCommands();
   qApp->installEventFilter(this);
   connectFileCommands();
 }

@@ -34,6 +34,7 @@ class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QMouseEvent;
 class QPainter;
@@ -95,7 +96,12 @@ class TFmMain : public QMainWindow, private EditHost {
   void NInsertRealBeforeClick();
   void NInsertVirtualAfterClick();
   void NInsertRealAfterClick();
+  void NNewShapeClick();
+  void NDeleteShapeClick();
   void NFindShapeClick();
+  void NCutClick();
+  void NCopyClick();
+  void NPasteClick();
   void RzListBox1Click();
   void RzMemo1ClipboardChange(bool hasSelection);
   void RzCheckGroup1Change(int index, bool checked);
@@ -151,8 +157,9 @@ class TFmMain : public QMainWindow, private EditHost {
 
   // Undo history. `modified` is true while the stack is off its saved state or something
   // outside the steps changed the file.
-  GShape* shapeAtFileIndex(int index) override;
+  GShpFile* editedFile() override;
   void showRestoredShape(GShape* shape) override;
+  void showChangedList(const std::string& text, int row) override;
   void updateModified();
   // The history ends (New, Open, Close) and the file counts as unchanged.
   void forgetSteps();
@@ -170,9 +177,16 @@ class TFmMain : public QMainWindow, private EditHost {
   void setListWidth(int listWidth);
   void setMemoHeight(int memoHeight);
 
+  // Adding, deleting and finding characters; the shape clipboard.
+  void connectCharacterCommands();
+  // Replaces the current character's outline by `outline` as one undo step.
+  void replaceOutline(const QString& stepName, const GShape& outline);
+
   // Character list and source view.
   void refillCharacterList();
   bool selectListItemByText(const std::string& text);
+  const QListWidgetItem* selectedListItem() const;
+  std::string selectedListText() const;  // list bytes; empty when nothing is selected
   void fillSourceView();
 
   // Editing the current character. Every change to it runs through runEdit, which

@@ -1,7 +1,9 @@
 #include <QAction>
+#include <QSignalBlocker>
 #include <QUndoStack>
 
 #include "ui/canvas/panel.h"
+#include "ui/characters/character_list.h"
 #include "ui/edits/point_edit_command.h"
 #include "ui/icons/icons.h"
 #include "ui/main/main_window.h"
@@ -55,9 +57,7 @@ bool TFmMain::recordStep(GShape& shape, PointEdit edit, PointSnapshot before) {
   return true;
 }
 
-GShape* TFmMain::shapeAtFileIndex(int index) {
-  return shapeFile ? shapeFile->shapeAtIndex(index) : nullptr;
-}
+GShpFile* TFmMain::editedFile() { return shapeFile.get(); }
 
 // An undone or redone step shows its character as a pick in the list would, without
 // putting the pen up: nothing may point to the points it replaced.
@@ -71,6 +71,16 @@ void TFmMain::showRestoredShape(GShape* shape) {
   fillSourceView();
   updateCaption();
   updateCommandStates();
+}
+
+void TFmMain::showChangedList(const std::string& text, int row) {
+  refillCharacterList();
+  if (!selectListItemByText(text) && row >= 0) {
+    const QSignalBlocker quiet(RzListBox1);
+    RzListBox1->setCurrentRow(row);
+  }
+  RzListBox1Click();
+  updateCaption();
 }
 
 void TFmMain::updateModified() {

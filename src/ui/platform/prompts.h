@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 // Every modal interaction of the window goes through this seam: production shows Qt
 // dialogs (QtPrompts), tests answer from a script. Message boxes carry the application
@@ -10,9 +11,10 @@ class Prompts {
  public:
   // The button set and icon of a message box.
   enum class Question {
-    OkCancelWarning,  // confirm overwriting, confirm deleting
-    YesNoWarning,     // save changes
-    OkError,          // a refused command
+    OkCancelWarning,        // confirm overwriting
+    OkCancelWarningCancel,  // confirm deleting: Cancel is the default button
+    YesNoWarning,           // save changes
+    OkError,                // a refused command
   };
   enum class Answer { Ok, Cancel, Yes, No };
 
@@ -36,6 +38,9 @@ class Prompts {
   // The one-line input box; nothing when cancelled.
   virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                            const QString& initial) = 0;
+  // The add-characters dialog: the characters chosen as GBK bytes, the byte 0x80 standing
+  // for the GB2312 hanzi set; nothing when cancelled.
+  virtual std::optional<std::string> askCharacters() = 0;
   // Hands a document to the desktop's default viewer; the outcome is not reported.
   virtual void openDocument(const QString& path, const QString& workingDirectory) = 0;
 };

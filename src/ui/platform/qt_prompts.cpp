@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QProcess>
 
+#include "ui/characters/newshape.h"
+
 namespace {
 
 QString title() { return QCoreApplication::applicationName(); }
@@ -55,8 +57,11 @@ Prompts::Answer QtPrompts::ask(const QString& text, Question question) {
   box.setText(text);
   switch (question) {
     case Question::OkCancelWarning:
+    case Question::OkCancelWarningCancel:
       box.setIcon(QMessageBox::Warning);
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(question == Question::OkCancelWarningCancel ? QMessageBox::Cancel
+                                                                       : QMessageBox::Ok);
       break;
     case Question::YesNoWarning:
       box.setIcon(QMessageBox::Warning);
@@ -97,6 +102,13 @@ std::optional<QString> QtPrompts::inputText(const QString& caption, const QStrin
   const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
                                              QLineEdit::Normal, initial, &ok);
   if (!ok) return std::nullopt;
+  return text;
+}
+
+std::optional<std::string> QtPrompts::askCharacters() {
+  TFmNewShape dialog(*this, QApplication::activeWindow());
+  std::string text;
+  if (!dialog.askCharacters(text)) return std::nullopt;
   return text;
 }
 

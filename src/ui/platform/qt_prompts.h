@@ -13,6 +13,7 @@ class QtPrompts : public Prompts {
   std::optional<QString> saveFile(const FileDialog& dialog) override;
   std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                    const QString& initial) override;
+  std::optional<std::string> askCharacters() override;
   void openDocument(const QString& path, const QString& workingDirectory) override;
 };
 

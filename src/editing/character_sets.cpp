@@ -1,0 +1,71 @@
+#include "editing/character_sets.h"
+
+#include <memory>
+
+#include "shapefile/shpfile.h"
+
+namespace {
+
+constexpr unsigned char kHanziSet = 0x80;
+
+std::string bytesOf(uint16_t code) {
+  if (code < 0x100) return std::string(1, static_cast<char>(code));
+  return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+}
+
+void appendShape(GShpFile& file, uint16_t code, uint16_t width) {
+  auto shape = std::make_unique<GShape>();
+  shape->reset(width);
+  shape->setCode(code);
+  file.addShape(std::move(shape));
+}
+
+}  // namespace
+
+bool holdsHanziSetByte(const std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead == kHanziSet) return true;
+    if (lead > kHanziSet) ++i;  // its trail byte may be 0x80 too
+  }
+  return false;
+}
+
+uint16_t newShapeWidth(bool doubleByte, uint8_t direction, uint8_t gridWidth) {
+  return doubleByte || direction != 0 ? gridWidth : static_cast<uint16_t>(gridWidth / 2);
+}
+
+AddedCharacters addCharacters(GShpFile& file, const std::string& text, uint8_t gridWidth) {
+  AddedCharacters result;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead == kHanziSet) {
+      if (addAllHanzi(file, gridWidth, result.firstText)) result.added = true;
+      continue;
+    }
+    uint16_t code = lead;
+    if (lead > kHanziSet) {
+      if (i + 1 >= text.size()) break;  // a lead byte without its trail byte is no character
+      code = static_cast<uint16_t>(lead * 256 + static_cast<unsigned char>(text[++i]));
+    }
+    if (file.hasShape(code)) continue;
+    appendShape(file, code, newShapeWidth(lead > kHanziSet, file.direction(), gridWidth));
+    if (result.firstText.empty()) result.firstText = bytesOf(code);
+    result.added = true;
+  }
+  return result;
+}
+
+bool addAllHanzi(GShpFile& file, uint16_t width, std::string& firstText) {
+  bool added = false;
+  for (unsigned lead = 0xB0; lead <= 0xF7; ++lead) {
+    for (unsigned trail = 0xA1; trail <= 0xFE; ++trail) {
+      const auto code = static_cast<uint16_t>(lead * 256 + trail);
+      if (file.hasShape(code)) continue;
+      if (!added) firstText = bytesOf(code);
+      appendShape(file, code, width);
+      added = true;
+    }
+  }
+  return added;
+}
