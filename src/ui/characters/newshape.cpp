@@ -59,26 +59,32 @@ TFmNewShape::TFmNewShape(Prompts& prompts, QWidget* parent) : QDialog(parent), p
                        QStringLiteral("所有汉字(GB2312)")},
                       1, this);
   RzCheckGroup1->setObjectName(QStringLiteral("RzCheckGroup1"));
-  RzCheckGroup1->setGeometry(8, 6, 200, 188);
+  RzCheckGroup1->setGeometry(8, 6, 172, 188);
 
   RzGroupBox1 = new QGroupBox(QStringLiteral("单个字符输入"), this);
   RzGroupBox1->setObjectName(QStringLiteral("RzGroupBox1"));
-  RzGroupBox1->setGeometry(216, 6, 199, 54);
+  RzGroupBox1->setGeometry(188, 6, 227, 56);
   Edit1 = new QLineEdit(RzGroupBox1);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setValidator(new GbkLengthValidator(Edit1));
-  (new QVBoxLayout(RzGroupBox1))->addWidget(Edit1);
+  auto* editLayout = new QVBoxLayout(RzGroupBox1);
+  editLayout->setContentsMargins(6, 2, 6, 4);
+  editLayout->addWidget(Edit1);
 
   RzGroupBox2 = new QGroupBox(QStringLiteral("简要说明"), this);
   RzGroupBox2->setObjectName(QStringLiteral("RzGroupBox2"));
-  RzGroupBox2->setGeometry(216, 64, 199, 94);
+  RzGroupBox2->setGeometry(188, 66, 227, 92);
   RzMemo1 = new QPlainTextEdit(RzGroupBox2);
   RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
   RzMemo1->setPlainText(
       QStringLiteral("    如果只是输入单个字符，请直接输\n入单个字符，并按确定按钮即可。"));
   RzMemo1->setReadOnly(true);
   RzMemo1->setEnabled(false);
-  (new QVBoxLayout(RzGroupBox2))->addWidget(RzMemo1);
+  RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  RzMemo1->setFrameShape(QFrame::NoFrame);
+  auto* memoLayout = new QVBoxLayout(RzGroupBox2);
+  memoLayout->setContentsMargins(6, 2, 6, 4);
+  memoLayout->addWidget(RzMemo1);
 
   BtnOk = new QPushButton(QStringLiteral("确定(&O)"), this);
   BtnOk->setObjectName(QStringLiteral("BtnOk"));
