@@ -43,6 +43,7 @@ struct TFmMainProbe {
   static void setModified(TFmMain& w, bool m) {
     w.changedOutsideSteps = m;
     w.updateModified();
+    w.updateCaption();
   }
   static void fillClipboard(TFmMain& w) { w.clipShape = std::make_unique<GShape>(); }
   static uint8_t gridAbove(TFmMain& w) { return w.gridAbove; }

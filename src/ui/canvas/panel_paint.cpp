@@ -20,6 +20,7 @@ QPoint toQPoint(GridLayout::Pixel p) { return {p.x, p.y}; }
 }  // namespace
 
 void TFmMain::PanelPaint(QPainter& canvas) {
+  drawReference(canvas, refMode);
   drawGrid(canvas, gridWidth, gridHeight);
   drawShape(canvas, currentShape, showPenUpTrack, showPoints);
   drawRubberBand(canvas);

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStatusTipEvent>
 
@@ -47,7 +48,12 @@ TFmMain::TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent)
 
 TFmMain::~TFmMain() { FormDestroy(); }
 
+// Qt destroys the child widgets and the undo stack after this window's own members; what
+// they signal on the way (the stack's clearing, a list losing its rows) must not reach the
+// half-destroyed window.
 void TFmMain::FormDestroy() {
+  qApp->removeEventFilter(this);
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
   refJpeg.reset();
   refBitmap.reset();
 }
@@ -74,7 +80,10 @@ void TFmMain::initialiseState() {
   RzRadioGroup1->setItemIndex(0);
   gestures.cursorPoint.setVirtual();
   RzRadioGroup3->setItemIndex(0);
-  RzFontListBox1->setCurrentRow(0);
+  {
+    const QSignalBlocker quiet(RzFontListBox1);  // the start is no change of a font
+    RzFontListBox1->setCurrentRow(0);
+  }
   const QListWidgetItem* font = RzFontListBox1->currentItem();
   // The list only offers faces whose names GBK can hold.
   refFontName = font ? toGbk(font->text()) : std::string();
@@ -100,6 +109,7 @@ void TFmMain::connectHandlers() {
   Panel->onMouseUp = guarded(*prompts, [this](const QMouseEvent& e) { PanelMouseUp(e); });
   connectPointCommands();
   connectCharacterCommands();
+  connectReferenceCommands();
   qApp->installEventFilter(this);
   connectFileCommands();
 }

@@ -105,6 +105,11 @@ class TFmMain : public QMainWindow, private EditHost {
   void RzListBox1Click();
   void RzMemo1ClipboardChange(bool hasSelection);
   void RzCheckGroup1Change(int index, bool checked);
+  void RzRadioGroup3Click();
+  void RzFontListBox1Click();
+  void RzSpinEdit1Change();
+  void RzBitBtn1Click();
+  void RzBitBtn2Click();
   void RzRadioGroup1Changing(int newIndex);
   void RzRadioGroup2Changing(int newIndex);
   void N1212Click(QAction* sender);
@@ -161,6 +166,7 @@ class TFmMain : public QMainWindow, private EditHost {
   void showRestoredShape(GShape* shape) override;
   void showChangedList(const std::string& text, int row) override;
   void updateModified();
+  void markChangedWithoutStep();
   // The history ends (New, Open, Close) and the file counts as unchanged.
   void forgetSteps();
   void markSaved();
@@ -203,6 +209,11 @@ class TFmMain : public QMainWindow, private EditHost {
   GestureOutcome showGestureOutcome(const GestureOutcome& outcome);
   void armInsert(uint8_t kind);
   bool takeEditorKey(QObject* watched, QKeyEvent* key);
+
+  // Reference underlay.
+  void connectReferenceCommands();
+  void referenceChanged();
+  void drawReference(QPainter& canvas, uint8_t mode);
 
   // Canvas.
   GridLayout gridLayout() const;
@@ -312,6 +323,7 @@ class TFmMain : public QMainWindow, private EditHost {
   int32_t refTop = 0;
   std::unique_ptr<QImage> refBitmap;
   std::unique_ptr<QImage> refJpeg;
+  QImage refPicture;  // the preview's picture, painted in picture mode
   uint8_t gridSizeIndex = 3;
   uint8_t directionFlag = 0;
 };

@@ -1,5 +1,7 @@
 #include "ui/main/settings_record.h"
 
+#include <algorithm>
+
 #include "platform/ini_file.h"
 
 void writeSettings(IniFile& ini, const SettingsRecord& r) {
@@ -24,7 +26,8 @@ bool readSettings(const IniFile& ini, SettingsRecord& r) {
   r.refLeft = ini.readInteger("REF", "LEFT", r.refLeft);
   r.refTop = ini.readInteger("REF", "TOP", r.refTop);
   r.refFontName = ini.readString("REF", "FONTNAME", r.refFontName);
-  r.refFontSize = ini.readInteger("REF", "FONTSIZE", r.refFontSize);
+  // The size spin edit holds 240 to 800; the size kept is what it shows.
+  r.refFontSize = std::clamp(ini.readInteger("REF", "FONTSIZE", r.refFontSize), 240, 800);
   r.lastChar = ini.readString("REF", "LASTCHAR", r.lastChar);
   r.listWidth = ini.readInteger("OTHER", "LISTWIDTH", r.listWidth);
   r.memoHeight = ini.readInteger("OTHER", "MEMOHEIGHT", r.memoHeight);

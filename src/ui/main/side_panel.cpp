@@ -1,5 +1,3 @@
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,32 +8,12 @@
 
 #include "ui/main/choice_group.h"
 #include "ui/main/main_window.h"
-#include "ui/platform/gbk.h"
+#include "ui/reference/truetype_faces.h"
 
 namespace {
 
 constexpr int kGroupLeft = 6;
 constexpr int kGroupWidth = 202;
-
-// Installed faces that can serve as the reference glyph: scalable, not symbol fonts, not
-// aliases of another face ("Sans Serif"), and named in a way the settings file (GBK) can keep.
-QStringList referenceFaces() {
-  QStringList faces;
-  for (const QString& family : QFontDatabase::families()) {
-    if (QFontDatabase::isPrivateFamily(family) || !QFontDatabase::isSmoothlyScalable(family))
-      continue;
-    if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol)) continue;
-    if (QFontInfo(QFont(family)).family() != family) continue;
-    try {
-      toGbk(family);
-    } catch (const GbkError&) {
-      continue;
-    }
-    faces << family;
-  }
-  faces.sort(Qt::CaseInsensitive);
-  return faces;
-}
 
 }  // namespace
 
@@ -86,7 +64,7 @@ void TFmMain::createReferenceGroups() {
   RzLabel1->setObjectName(QStringLiteral("RzLabel1"));
   RzFontListBox1 = new QListWidget(RzGroupBox1);
   RzFontListBox1->setObjectName(QStringLiteral("RzFontListBox1"));
-  RzFontListBox1->addItems(referenceFaces());
+  RzFontListBox1->addItems(trueTypeFaces());
   RzLabel3 = new QLabel(QStringLiteral("请调整字体大小："), RzGroupBox1);
   RzLabel3->setObjectName(QStringLiteral("RzLabel3"));
   RzSpinEdit1 = new QSpinBox(RzGroupBox1);

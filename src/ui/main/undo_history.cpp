@@ -87,6 +87,11 @@ void TFmMain::updateModified() {
   modified = shapeFile && (changedOutsideSteps || !undoStack->isClean());
 }
 
+void TFmMain::markChangedWithoutStep() {
+  changedOutsideSteps = true;
+  updateModified();
+}
+
 void TFmMain::forgetSteps() {
   changedOutsideSteps = false;
   undoStack->clear();

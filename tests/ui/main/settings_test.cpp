@@ -62,6 +62,14 @@ TEST_F(SettingsTest, ALastCharacterHoldingANulByteIsWrittenEmpty) {
   EXPECT_EQ(linesOf(text)[6], "LASTCHAR=");
 }
 
+TEST_F(SettingsTest, AFontSizeOutsideTheSpinEditIsClampedWhenRead) {
+  writeBytes(path("a.shp"), asciiFont());
+  writeBytes(path("a.cfg"), "[REF]\r\nFONTSIZE=9000\r\n");
+  run("NMOpen", path("a.shp"));
+  EXPECT_EQ(TFmMainProbe::refFontSize(*window), 800);
+  EXPECT_EQ(child<QSpinBox>("RzSpinEdit1")->value(), 800);
+}
+
 TEST_F(SettingsTest, ForeignSectionsAndCommentsSurviveASave) {
   writeBytes(path("a.shp"), asciiFont());
   const std::string handWritten =

@@ -1,0 +1,61 @@
+#include "ui/reference/truetype_faces.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <memory>
+#include <set>
+
+#include "ui/platform/gbk.h"
+
+namespace {
+
+struct PatternDeleter {
+  void operator()(FcPattern* p) const { FcPatternDestroy(p); }
+};
+struct ObjectSetDeleter {
+  void operator()(FcObjectSet* o) const { FcObjectSetDestroy(o); }
+};
+struct FontSetDeleter {
+  void operator()(FcFontSet* f) const { FcFontSetDestroy(f); }
+};
+
+// A symbol face maps its glyphs to the private range 0xF020..0xF0FF and has no letters.
+bool isSymbolSet(FcCharSet* charset) {
+  return !FcCharSetHasChar(charset, 'A') && FcCharSetHasChar(charset, 0xF041);
+}
+
+bool gbkCanHold(const QString& name) {
+  try {
+    toGbk(name);
+    return true;
+  } catch (const GbkError&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+QStringList trueTypeFaces() {
+  std::unique_ptr<FcPattern, PatternDeleter> pattern(FcPatternCreate());
+  FcPatternAddString(pattern.get(), FC_FONTFORMAT, reinterpret_cast<const FcChar8*>("TrueType"));
+  std::unique_ptr<FcObjectSet, ObjectSetDeleter> objects(
+      FcObjectSetBuild(FC_FAMILY, FC_CHARSET, nullptr));
+  std::unique_ptr<FcFontSet, FontSetDeleter> fonts(
+      FcFontList(nullptr, pattern.get(), objects.get()));
+  std::set<QString> families;
+  for (int i = 0; fonts && i < fonts->nfont; ++i) {
+    FcPattern* font = fonts->fonts[i];
+    FcCharSet* charset = nullptr;
+    if (FcPatternGetCharSet(font, FC_CHARSET, 0, &charset) == FcResultMatch &&
+        isSymbolSet(charset)) {
+      continue;
+    }
+    FcChar8* family = nullptr;
+    if (FcPatternGetString(font, FC_FAMILY, 0, &family) != FcResultMatch) continue;
+    const QString name = QString::fromUtf8(reinterpret_cast<const char*>(family));
+    if (gbkCanHold(name)) families.insert(name);
+  }
+  QStringList sorted(families.begin(), families.end());
+  sorted.sort(Qt::CaseInsensitive);
+  return sorted;
+}
