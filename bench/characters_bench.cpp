@@ -21,6 +21,7 @@ class HanziPrompts : public Prompts {
     return std::nullopt;
   }
   std::optional<std::string> askCharacters() override { return std::string(1, '\x80'); }
+  void showAbout(const VersionInfo&) override {}
   void openDocument(const QString&, const QString&) override {}
 };
 

@@ -18,6 +18,8 @@ class ScriptedPrompts : public Prompts {
   QStringList dialogTitles;
   QStringList errors;
   QStringList documents;
+  QStringList documentDirectories;
+  int aboutShown = 0;
   QStringList inputCaptions;
   QStringList inputPrompts;
 
@@ -52,7 +54,11 @@ class ScriptedPrompts : public Prompts {
     }
     return next;
   }
-  void openDocument(const QString& path, const QString&) override { documents << path; }
+  void showAbout(const VersionInfo&) override { ++aboutShown; }
+  void openDocument(const QString& path, const QString& directory) override {
+    documents << path;
+    documentDirectories << directory;
+  }
 
  private:
   static std::optional<QString> take(std::deque<std::optional<QString>>& queue) {

@@ -110,6 +110,7 @@ void TFmMain::connectHandlers() {
   connectPointCommands();
   connectCharacterCommands();
   connectReferenceCommands();
+  connectHelpCommands();
   qApp->installEventFilter(this);
   connectFileCommands();
 }

@@ -104,6 +104,8 @@ class TFmMain : public QMainWindow, private EditHost {
   void NPasteClick();
   void RzListBox1Click();
   void RzMemo1ClipboardChange(bool hasSelection);
+  void NMReadmeClick();
+  void NMAboutClick();
   void RzCheckGroup1Change(int index, bool checked);
   void RzRadioGroup3Click();
   void RzFontListBox1Click();
@@ -209,6 +211,8 @@ class TFmMain : public QMainWindow, private EditHost {
   GestureOutcome showGestureOutcome(const GestureOutcome& outcome);
   void armInsert(uint8_t kind);
   bool takeEditorKey(QObject* watched, QKeyEvent* key);
+
+  void connectHelpCommands();
 
   // Reference underlay.
   void connectReferenceCommands();

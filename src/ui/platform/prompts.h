@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+class VersionInfo;
+
 // Every modal interaction of the window goes through this seam: production shows Qt
 // dialogs (QtPrompts), tests answer from a script. Message boxes carry the application
 // title as caption.
@@ -41,6 +43,8 @@ class Prompts {
   // The add-characters dialog: the characters chosen as GBK bytes, the byte 0x80 standing
   // for the GB2312 hanzi set; nothing when cancelled.
   virtual std::optional<std::string> askCharacters() = 0;
+  // The about box with the program's version information.
+  virtual void showAbout(const VersionInfo& versionInfo) = 0;
   // Hands a document to the desktop's default viewer; the outcome is not reported.
   virtual void openDocument(const QString& path, const QString& workingDirectory) = 0;
 };

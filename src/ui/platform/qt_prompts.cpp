@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include "ui/characters/newshape.h"
+#include "ui/main/about_box.h"
 
 namespace {
 
@@ -110,6 +111,11 @@ std::optional<std::string> QtPrompts::askCharacters() {
   std::string text;
   if (!dialog.askCharacters(text)) return std::nullopt;
   return text;
+}
+
+void QtPrompts::showAbout(const VersionInfo& versionInfo) {
+  TFmAbout box(versionInfo, QApplication::activeWindow());
+  box.exec();
 }
 
 void QtPrompts::openDocument(const QString& path, const QString& workingDirectory) {
