@@ -34,6 +34,11 @@ TFmAbout::TFmAbout(const VersionInfo& versionInfo, QWidget* parent) : QDialog(pa
   ListBox->setFrameShape(QFrame::NoFrame);
   ListBox->setUniformItemSizes(true);
   ListBox->setEnabled(false);
+  // Disabled only so that no line can be selected; the lines read as normal text.
+  QPalette lines = ListBox->palette();
+  for (QPalette::ColorRole role : {QPalette::Text, QPalette::Base})
+    lines.setColor(QPalette::Disabled, role, lines.color(QPalette::Active, role));
+  ListBox->setPalette(lines);
   ListBox->addItems({
       QCoreApplication::applicationName() + QStringLiteral(" 版本信息:"),
       QString(43, QLatin1Char('-')),
