@@ -147,3 +147,20 @@ TEST_F(SettingsTest, DirectionAndGridSizeGoToTheOpenedFile) {
   EXPECT_TRUE(child<QAction>("N9696")->isChecked());
   EXPECT_TRUE(child<QAction>("NMFlagLie")->isChecked());
 }
+
+TEST_F(SettingsTest, TheReferenceSettingsComeBackWithTheFont) {
+  writeBytes(path("a.shp"), asciiFont());
+  run("NMOpen", path("a.shp"));
+  TFmMainProbe::selectListItemByText(*window, "A");
+  window->RzListBox1Click();
+  child<ChoiceGroup>("RzRadioGroup3")->setItemIndex(1);
+  child<QSpinBox>("RzSpinEdit1")->setValue(300);
+  trigger("NMSave");
+  trigger("NMClose");
+  EXPECT_EQ(TFmMainProbe::refMode(*window), 0);
+  run("NMOpen", path("a.shp"));
+  EXPECT_EQ(TFmMainProbe::refMode(*window), 1);
+  EXPECT_EQ(child<ChoiceGroup>("RzRadioGroup3")->itemIndex(), 1);
+  EXPECT_EQ(TFmMainProbe::refFontSize(*window), 300);
+  EXPECT_FALSE(caption().endsWith(" *"));
+}

@@ -56,6 +56,8 @@ TEST_F(ReferenceTest, APictureIsStretchedOverTheGridAndABrokenOneKeepsTheLast) {
   child<QPushButton>("RzBitBtn2")->click();
   EXPECT_NE(canvasAt(40, 25), QColor(Qt::red));
   EXPECT_FALSE(marked());  // pictures are not kept in the settings
+  loadPicture(tmp.path("red.BMP"));
+  EXPECT_EQ(canvasAt(40, 25), QColor(Qt::red));
 }
 
 TEST_F(ReferenceTest, TheGlyphIsDrawnAtItsPlaceUnderTheGrid) {
