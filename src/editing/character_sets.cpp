@@ -8,16 +8,14 @@ namespace {
 
 constexpr unsigned char kHanziSet = 0x80;
 
-std::string bytesOf(uint16_t code) {
-  if (code < 0x100) return std::string(1, static_cast<char>(code));
-  return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-}
-
-void appendShape(GShpFile& file, uint16_t code, uint16_t width) {
+// Returns the new shape's list bytes.
+std::string appendShape(GShpFile& file, uint16_t code, uint16_t width) {
   auto shape = std::make_unique<GShape>();
   shape->reset(width);
   shape->setCode(code);
+  std::string text = shape->listText();
   file.addShape(std::move(shape));
+  return text;
 }
 
 }  // namespace
@@ -49,8 +47,9 @@ AddedCharacters addCharacters(GShpFile& file, const std::string& text, uint8_t g
       code = static_cast<uint16_t>(lead * 256 + static_cast<unsigned char>(text[++i]));
     }
     if (file.hasShape(code)) continue;
-    appendShape(file, code, newShapeWidth(lead > kHanziSet, file.direction(), gridWidth));
-    if (result.firstText.empty()) result.firstText = bytesOf(code);
+    const std::string text =
+        appendShape(file, code, newShapeWidth(lead > kHanziSet, file.direction(), gridWidth));
+    if (result.firstText.empty()) result.firstText = text;
     result.added = true;
   }
   return result;
@@ -62,8 +61,8 @@ bool addAllHanzi(GShpFile& file, uint16_t width, std::string& firstText) {
     for (unsigned trail = 0xA1; trail <= 0xFE; ++trail) {
       const auto code = static_cast<uint16_t>(lead * 256 + trail);
       if (file.hasShape(code)) continue;
-      if (!added) firstText = bytesOf(code);
-      appendShape(file, code, width);
+      const std::string text = appendShape(file, code, width);
+      if (!added) firstText = text;
       added = true;
     }
   }

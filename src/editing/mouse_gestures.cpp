@@ -114,7 +114,7 @@ GestureOutcome MouseGestures::release(const EditTarget& target, const MouseInput
   const GPoint at = gridPoint(target.grid, input.x, input.y);
   if (input.button == MouseInput::Button::Left) {
     if (editMode == kNormal) {
-      releaseInNormalMode(shape, target, input, out);
+      releaseInNormalMode(shape, target, input, at, out);
     } else if (editMode == kContinuousAdd && !swallowClosingClick()) {
       addCursorPoint(shape);
       out.edit = PointEdit::AddPoint;
@@ -140,9 +140,9 @@ GestureOutcome MouseGestures::release(const EditTarget& target, const MouseInput
 }
 
 void MouseGestures::releaseInNormalMode(GShape& shape, const EditTarget& target,
-                                        const MouseInput& input, GestureOutcome& out) {
+                                        const MouseInput& input, const GPoint& at,
+                                        GestureOutcome& out) {
   out.refresh = Refresh::Repaint;
-  const GPoint at = gridPoint(target.grid, input.x, input.y);
   if (pendingInsert != 0) {
     insertPending(shape, at, out);
   } else if (input.shift) {

@@ -77,7 +77,7 @@ class MouseGestures {
   GPoint gridPoint(const GridLayout& grid, int32_t x, int32_t y) const;
   void moveInNormalMode(GShape& shape, const MouseInput& input, GestureOutcome& out);
   void releaseInNormalMode(GShape& shape, const EditTarget& target, const MouseInput& input,
-                           GestureOutcome& out);
+                           const GPoint& at, GestureOutcome& out);
   void insertPending(GShape& shape, const GPoint& at, GestureOutcome& out);
   bool dragAnchorTo(const MouseInput& input, GestureOutcome& out);
   // Continuous add and delete swallow the click that closed the pop-up menu.

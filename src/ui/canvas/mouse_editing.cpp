@@ -58,7 +58,13 @@ void TFmMain::PanelMouseDown(const QMouseEvent& event) {
   runEdit([&] { return showGestureOutcome(gestures.press(editTarget(), mouseInput(event))); });
 }
 
+// A move without the left button only shows the coordinates; it edits nothing, so it skips
+// the snapshot runEdit takes for undo (this runs for every pointer move).
 void TFmMain::PanelMouseMove(const QMouseEvent& event) {
+  if (!event.buttons().testFlag(Qt::LeftButton)) {
+    showGestureOutcome(gestures.move(editTarget(), mouseInput(event)));
+    return;
+  }
   runEdit([&] { return showGestureOutcome(gestures.move(editTarget(), mouseInput(event))); });
 }
 

@@ -50,12 +50,11 @@ void TFmMain::replaceOutline(const QString& stepName, const GShape& outline) {
   gestures.forgetShape();  // every point is replaced
   currentShape->copyFrom(outline);
   if (sameOutline(*before, *currentShape)) {
-    changedOutsideSteps = true;
+    markChangedWithoutStep();
   } else {
     undoStack->push(new OutlineCommand(*this, stepName, shapeFile->indexOf(currentShape),
                                        std::move(before), copyOf(*currentShape)));
   }
-  updateModified();
   updateCaption();
   updateCommandStates();
   Panel->repaint();

@@ -39,14 +39,12 @@ void TFmMain::createUndoActions() {
                       IconIndex::Redo, QStringLiteral("重做"));
   NMRedo->setShortcuts(
       {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-  connect(undoStack, &QUndoStack::indexChanged, this, [this] {
+  const auto showSavedState = [this] {
     updateModified();
     updateCaption();
-  });
-  connect(undoStack, &QUndoStack::cleanChanged, this, [this] {
-    updateModified();
-    updateCaption();
-  });
+  };
+  connect(undoStack, &QUndoStack::indexChanged, this, showSavedState);
+  connect(undoStack, &QUndoStack::cleanChanged, this, showSavedState);
 }
 
 bool TFmMain::recordStep(GShape& shape, PointEdit edit, PointSnapshot before) {
