@@ -194,4 +194,8 @@ void GShpFile::loadLines(const std::vector<std::string>& lines, const std::strin
   ShpReader(*this, lines, sourceName).read();
 }
 
-void GShpFile::load(const std::string& path) { loadLines(readLines(path), path); }
+void GShpFile::loadBytes(std::string_view bytes, const std::string& sourceName) {
+  loadLines(splitLines(bytes), sourceName);
+}
+
+void GShpFile::load(const std::string& path) { loadBytes(readFileBytes(path), path); }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/shape.h"
@@ -72,6 +73,8 @@ class GShpFile {
   void load(const std::string& path);
   // Reads shape source text already split into lines; sourceName names it in errors.
   void loadLines(const std::vector<std::string>& lines, const std::string& sourceName);
+  // Reads the bytes of a whole shape file, as load does with the file's content.
+  void loadBytes(std::string_view bytes, const std::string& sourceName);
   // Writes with today's date in the font header.
   void save(const std::string& path) const;
   void save(const std::string& path, const LocalDate& date) const;
