@@ -1,16 +1,9 @@
-// Decoding and encoding cost against the size of one character's definition.
+// Decoding and encoding one character of the benchmark font's kind.
 #include <benchmark/benchmark.h>
 
-#include "model/shape.h"
+#include "font_generator.h"
 
 namespace {
-
-void makeZigzag(GShape& s, int steps) {
-  s.setCode(45217);
-  s.reset(48);
-  s.addPoint(0, 0, 1);
-  for (int i = 1; i <= steps; ++i) s.addPoint(i, i % 7, i % 50 == 0 ? 1 : 0);
-}
 
 std::string definitionOf(const GShape& s) {
   std::vector<std::string> lines;
@@ -20,29 +13,26 @@ std::string definitionOf(const GShape& s) {
   return text;
 }
 
-void BM_Decode(benchmark::State& state) {
-  GShape s;
-  makeZigzag(s, static_cast<int>(state.range(0)));
-  const std::string text = definitionOf(s);
+void BM_DecodeCharacter(benchmark::State& state) {
+  const std::string text = definitionOf(*makeCharacter(7, static_cast<int>(state.range(0)), 120));
   GShape target;
   for (auto _ : state) {
     target.parseLine(text);
     benchmark::DoNotOptimize(target.pointCount());
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_Decode)->RangeMultiplier(10)->Range(1000, 200000);
+BENCHMARK(BM_DecodeCharacter)->Arg(500)->Arg(100000);
 
-void BM_Encode(benchmark::State& state) {
-  GShape s;
-  makeZigzag(s, static_cast<int>(state.range(0)));
+void BM_EncodeCharacter(benchmark::State& state) {
+  auto shape = makeCharacter(7, static_cast<int>(state.range(0)), 120);
   for (auto _ : state) {
-    std::vector<std::string> lines;
-    s.writeTo(lines);
-    benchmark::DoNotOptimize(lines.data());
+    std::string text;
+    shape->appendText(text);
+    benchmark::DoNotOptimize(text.data());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_Encode)->RangeMultiplier(10)->Range(1000, 200000);
+BENCHMARK(BM_EncodeCharacter)->Arg(500)->Arg(100000);
 
 }  // namespace

@@ -1,10 +1,5 @@
 #include "model/point.h"
 
-GPoint::GPoint() : x(0), y(0), isVirtual(0), selected(0) {}
-
-GPoint::GPoint(int32_t x, int32_t y, uint8_t isVirtual)
-    : x(x), y(y), isVirtual(isVirtual), selected(0) {}
-
 GPoint GPoint::delta(const GPoint& to, const GPoint& from) {
   return GPoint(wrappingSub(to.x, from.x), wrappingSub(to.y, from.y), to.isVirtual);
 }

@@ -8,8 +8,8 @@ struct GPoint {
   int32_t x, y;
   uint8_t isVirtual, selected;
 
-  GPoint();
-  GPoint(int32_t x, int32_t y, uint8_t isVirtual);
+  GPoint() : x(0), y(0), isVirtual(0), selected(0) {}
+  GPoint(int32_t x, int32_t y, uint8_t isVirtual) : x(x), y(y), isVirtual(isVirtual), selected(0) {}
   GPoint(const GPoint&) = default;
   GPoint& operator=(const GPoint&) = default;
   virtual ~GPoint() = default;

@@ -11,25 +11,32 @@ int16_t GShape::byteCount() const { return byteCount_; }
 uint16_t GShape::width() const { return width_; }
 uint8_t GShape::direction() const { return direction_; }
 void GShape::setDirection(uint8_t d) { direction_ = d; }
-int GShape::pointCount() const { return points_ ? static_cast<int>(points_->size()) : 0; }
-bool GShape::hasList() const { return points_ != nullptr; }
+int GShape::pointCount() const { return static_cast<int>(path_.size()); }
+bool GShape::hasList() const { return hasList_; }
 
-GShape::PointList& GShape::list() {
-  if (!points_) points_ = std::make_unique<PointList>();
-  return *points_;
-}
+void GShape::makeList() { hasList_ = true; }
 
 int GShape::indexOf(const GPoint* p) const {
-  if (!points_ || !p) return -1;
-  for (size_t i = 0; i < points_->size(); ++i) {
-    if ((*points_)[i].get() == p) return static_cast<int>(i);
-  }
-  return -1;
+  if (!p) return -1;
+  auto at = std::find(path_.begin(), path_.end(), p);
+  return at == path_.end() ? -1 : static_cast<int>(at - path_.begin());
 }
 
+void GShape::insertAt(size_t at, const GPoint& p) {
+  path_.insert(path_.begin() + static_cast<std::ptrdiff_t>(at), store_.make(p));
+}
+
+void GShape::removeAt(size_t at) {
+  store_.release(path_[at]);
+  path_.erase(path_.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+// Decoding "2,8,(w,0),0" leaves exactly this: an empty list and the width.
 void GShape::reset(uint16_t width) {
   width_ = width;
-  parseLine("2,8,(" + std::to_string(width) + ",0),0");
+  makeList();
+  path_.clear();
+  store_.clear(0);
 }
 
 std::string GShape::listText() const {
@@ -39,86 +46,82 @@ std::string GShape::listText() const {
 
 GPoint* GShape::first() {
   cursor_ = 0;
-  return pointCount() > 0 ? (*points_)[0].get() : nullptr;
+  return path_.empty() ? nullptr : path_[0];
 }
 
 GPoint* GShape::next() {
   ++cursor_;
-  return cursor_ >= 0 && cursor_ < pointCount() ? (*points_)[cursor_].get() : nullptr;
+  return cursor_ >= 0 && cursor_ < pointCount() ? path_[cursor_] : nullptr;
 }
 
 GPoint* GShape::last() {
-  if (pointCount() == 0) return nullptr;
+  if (path_.empty()) return nullptr;
   cursor_ = pointCount() - 1;
-  return (*points_)[cursor_].get();
+  return path_[cursor_];
 }
 
 GPoint* GShape::previous() {
   if (cursor_ <= 0) return nullptr;
   --cursor_;
-  return cursor_ < pointCount() ? (*points_)[cursor_].get() : nullptr;
+  return cursor_ < pointCount() ? path_[cursor_] : nullptr;
 }
 
 const GPoint* GShape::pointAtIndex(int index) const {
-  return index >= 0 && index < pointCount() ? (*points_)[index].get() : nullptr;
+  return index >= 0 && index < pointCount() ? path_[index] : nullptr;
 }
 
 bool GShape::contains(const GPoint* p) const { return indexOf(p) >= 0; }
 
-void GShape::appendPoint(const GPoint& p) { list().push_back(std::make_unique<GPoint>(p)); }
+void GShape::appendPoint(const GPoint& p) {
+  makeList();
+  path_.push_back(store_.make(p));
+}
 
 void GShape::addPoint(int32_t x, int32_t y, uint8_t isVirtual) {
-  list().push_back(std::make_unique<GPoint>(x, y, isVirtual));
+  appendPoint(GPoint(x, y, isVirtual));
 }
 
 void GShape::insertBefore(std::unique_ptr<GPoint> p, const GPoint* ref) {
-  if (!p || !ref || !points_) return;
-  int at = std::max(indexOf(ref), 0);
-  points_->insert(points_->begin() + at, std::move(p));
+  if (!p || !ref || !hasList_) return;
+  insertAt(static_cast<size_t>(std::max(indexOf(ref), 0)), *p);
 }
 
 void GShape::insertAfter(std::unique_ptr<GPoint> p, const GPoint* ref) {
-  if (!p || !ref || !points_) return;
-  int at = indexOf(ref);
-  if (at < 0) {
-    points_->push_back(std::move(p));
-  } else {
-    points_->insert(points_->begin() + at + 1, std::move(p));
-  }
+  if (!p || !ref || !hasList_) return;
+  const int at = indexOf(ref);
+  insertAt(at < 0 ? path_.size() : static_cast<size_t>(at) + 1, *p);
 }
 
 void GShape::insertAfterSelected(const GPoint& p) {
-  PointList& pts = list();
-  PointList result;
-  result.reserve(pts.size() * 2 + 1);
+  makeList();
+  std::vector<GPoint*> result;
+  result.reserve(path_.size() * 2 + 1);
   bool anySelected = false;
-  for (auto& q : pts) {
-    bool wasSelected = q->isSelected();
-    result.push_back(std::move(q));
-    if (wasSelected) {
+  for (GPoint* q : path_) {
+    result.push_back(q);
+    if (q->isSelected()) {
       anySelected = true;
-      result.push_back(std::make_unique<GPoint>(p));
+      result.push_back(store_.make(p));
     }
   }
-  if (!anySelected) result.push_back(std::make_unique<GPoint>(p));
-  pts = std::move(result);
+  if (!anySelected) result.push_back(store_.make(p));
+  path_ = std::move(result);
   removeRepeats();
 }
 
 bool GShape::deletePoint(GPoint* q) {
-  if (pointCount() == 0) return false;
-  int at = indexOf(q);
+  if (path_.empty()) return false;
+  const int at = indexOf(q);
   if (at < 0) return true;
-  PointList& pts = *points_;
-  if (q->isVirtual && at + 1 < static_cast<int>(pts.size())) pts[at + 1]->setVirtual();
-  pts.erase(pts.begin() + at);
-  return !pts.empty();
+  if (q->isVirtual && static_cast<size_t>(at) + 1 < path_.size()) path_[at + 1]->setVirtual();
+  removeAt(static_cast<size_t>(at));
+  return !path_.empty();
 }
 
 bool GShape::deleteSelected() {
   bool any = false;
   for (int i = pointCount() - 1; i >= 0; --i) {
-    GPoint* p = (*points_)[i].get();
+    GPoint* p = path_[i];
     if (p->isSelected()) {
       deletePoint(p);
       any = true;
@@ -128,59 +131,59 @@ bool GShape::deleteSelected() {
 }
 
 bool GShape::deleteAll() {
-  if (pointCount() == 0) return false;
-  for (int i = pointCount() - 1; i >= 0; --i) deletePoint((*points_)[i].get());
+  if (path_.empty()) return false;
+  // Deleting from the end changes no other point's pen, so nothing is left to do but
+  // to let the points go.
+  path_.clear();
+  store_.clear(0);
   return true;
 }
 
 void GShape::clearSelection() {
-  if (!points_) return;
-  for (auto& p : *points_) p->deselect();
+  for (GPoint* p : path_) p->deselect();
 }
 
 void GShape::selectStroke(const GPoint* q) {
   int at = indexOf(q);
   if (at < 0) return;
-  PointList& pts = *points_;
   int start = at;
-  while (start > 0 && !pts[start]->isVirtual) --start;
-  pts[start]->select();
-  for (size_t i = start + 1; i < pts.size() && !pts[i]->isVirtual; ++i) pts[i]->select();
+  while (start > 0 && !path_[start]->isVirtual) --start;
+  path_[start]->select();
+  for (size_t i = start + 1; i < path_.size() && !path_[i]->isVirtual; ++i) path_[i]->select();
 }
 
 void GShape::selectInRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  if (!points_) return;
   auto [left, right] = std::minmax(x1, x2);
   auto [bottom, top] = std::minmax(y1, y2);
-  for (auto& p : *points_) {
+  for (GPoint* p : path_) {
     if (p->x >= left && p->x <= right && p->y >= bottom && p->y <= top) p->select();
   }
 }
 
 bool GShape::hasPointAt(int32_t x, int32_t y) const {
-  if (!points_) return false;
-  return std::any_of(points_->begin(), points_->end(),
-                     [&](const auto& p) { return p->x == x && p->y == y; });
+  return std::any_of(path_.begin(), path_.end(),
+                     [&](const GPoint* p) { return p->x == x && p->y == y; });
 }
 
 GPoint* GShape::pointAt(int32_t x, int32_t y) {
   for (int i = pointCount() - 1; i >= 0; --i) {
-    GPoint* p = (*points_)[i].get();
+    GPoint* p = path_[i];
     if (p->x == x && p->y == y) return p;
   }
   return nullptr;
 }
 
 void GShape::removeRepeats() {
-  if (!points_ || points_->empty()) return;
-  PointList& pts = *points_;
+  if (path_.empty()) return;
   size_t kept = 1;
-  for (size_t i = 1; i < pts.size(); ++i) {
-    if (GPoint::samePlace(*pts[i], *pts[kept - 1])) continue;
-    if (kept != i) pts[kept] = std::move(pts[i]);
-    ++kept;
+  for (size_t i = 1; i < path_.size(); ++i) {
+    if (GPoint::samePlace(*path_[i], *path_[kept - 1])) {
+      store_.release(path_[i]);
+      continue;
+    }
+    path_[kept++] = path_[i];
   }
-  pts.resize(kept);
+  path_.resize(kept);
 }
 
 GShape& GShape::copyFrom(const GShape& other) {
@@ -188,6 +191,9 @@ GShape& GShape::copyFrom(const GShape& other) {
   deleteAll();
   byteCount_ = other.byteCount_;
   width_ = other.width_;
-  for (int i = 0; i < other.pointCount(); ++i) appendPoint(*other.pointAtIndex(i));
+  if (other.pointCount() > 0) {
+    store_.clear(other.path_.size());
+    for (const GPoint* p : other.path_) appendPoint(*p);
+  }
   return *this;
 }

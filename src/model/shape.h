@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/point.h"
+#include "model/point_store.h"
 
 // One character of a shape font: its code, its advance and the ordered path of
 // points it owns. Point pointers stay valid while other points come and go.
@@ -29,10 +31,15 @@ class GShape {
   // width := w and the path becomes empty.
   void reset(uint16_t width);
   // A text starting with '*' is a shape header line, any other a definition text.
-  // Throws std::out_of_range for an empty text.
-  void parseLine(const std::string& text);
+  // Throws std::out_of_range for an empty text and std::length_error for a definition of
+  // more than maxDefinitionItems items.
+  void parseLine(std::string_view text);
   // Appends the header line and the definition lines.
   void writeTo(std::vector<std::string>& lines) const;
+  // Appends the same lines to text, each ended by CR LF.
+  void appendText(std::string& text) const;
+
+  static constexpr size_t maxDefinitionItems = 1'000'000;
   // The character as the character list shows it: one byte below 128, else two.
   std::string listText() const;
 
@@ -67,17 +74,21 @@ class GShape {
   GShape& copyFrom(const GShape& other);
 
  private:
-  using PointList = std::vector<std::unique_ptr<GPoint>>;
-
   int indexOf(const GPoint* p) const;
-  PointList& list();
-  void parseHeader(const std::string& line);
-  void parseDefinition(const std::string& text);
+  void makeList();
+  void insertAt(size_t at, const GPoint& p);
+  void removeAt(size_t at);
+  void parseHeader(std::string_view line);
+  void parseDefinition(std::string_view text);
+  // The definition text, written into buffer, and the number of items it holds.
+  std::string_view encodeDefinition(std::string& buffer, int& items) const;
 
   uint16_t code_ = 0;
   int16_t byteCount_ = 0;
   uint16_t width_ = 0;
   int32_t cursor_ = 0;
-  std::unique_ptr<PointList> points_;
+  bool hasList_ = false;
   uint8_t direction_ = 0;
+  std::vector<GPoint*> path_;
+  PointStore store_;
 };

@@ -1,5 +1,7 @@
 // Decoding of shape header lines and definition texts into a GShape.
+#include <array>
 #include <stdexcept>
+#include <string>
 
 #include "model/definition_items.h"
 #include "model/shape.h"
@@ -8,21 +10,70 @@ namespace {
 
 enum SpecialCode : uint8_t { penDown = 1, penUp = 2, singleMove = 8, multipleMoves = 9 };
 
-uint8_t readCode(DefinitionItems& items) {
-  auto code = static_cast<uint8_t>(items.number() & 0xFF);
-  items.advance();
-  return code;
-}
+enum CharClass : uint8_t { other, digit, parenthesis, blank };
 
-int32_t readNumber(DefinitionItems& items) {
-  int32_t n = items.number();
-  items.advance();
-  return n;
-}
+constexpr std::array<CharClass, 256> charClasses = [] {
+  std::array<CharClass, 256> classes{};
+  for (char c = '0'; c <= '9'; ++c) classes[static_cast<uint8_t>(c)] = digit;
+  classes['('] = classes[')'] = parenthesis;
+  classes[' '] = classes['\t'] = blank;
+  return classes;
+}();
+
+inline CharClass classOf(char c) { return charClasses[static_cast<uint8_t>(c)]; }
+
+// Reads a definition text item by item as DefinitionItems does, but as if the text had no
+// parentheses, so "(3,-4)" is the two items 3 and -4. Every number is read in the same pass
+// that finds the comma after it.
+class DefinitionReader {
+ public:
+  explicit DefinitionReader(std::string_view text)
+      : at_(text.data()), end_(text.data() + text.size()) {}
+
+  // The items read so far; past the text's end every item reads as 0 and is not counted.
+  size_t count() const { return count_; }
+
+  int32_t take() {
+    const char* p = at_;
+    while (p < end_ && classOf(*p) >= parenthesis) ++p;  // parentheses and blanks
+    bool negative = false;
+    if (p < end_ && (*p == '-' || *p == '+')) {
+      negative = *p == '-';
+      ++p;
+      while (p < end_ && classOf(*p) == parenthesis) ++p;
+    }
+    // Accumulate modulo 2^32 so that absurd digit runs cannot overflow.
+    uint32_t value = 0;
+    for (; p < end_; ++p) {
+      const CharClass c = classOf(*p);
+      if (c == digit) {
+        value = value * 10u + static_cast<uint32_t>(*p - '0');
+      } else if (c != parenthesis) {
+        break;
+      }
+    }
+    at_ = p;
+    advance();
+    return static_cast<int32_t>(negative ? 0u - value : value);
+  }
+
+  void advance() {
+    if (at_ < end_) ++count_;
+    while (at_ < end_ && *at_ != ',') ++at_;
+    if (at_ < end_) ++at_;
+  }
+
+ private:
+  const char* at_;
+  const char* end_;
+  size_t count_ = 0;
+};
+
+uint8_t readCode(DefinitionReader& items) { return static_cast<uint8_t>(items.take() & 0xFF); }
 
 }  // namespace
 
-void GShape::parseLine(const std::string& text) {
+void GShape::parseLine(std::string_view text) {
   if (text.empty()) throw std::out_of_range("shape definition is empty");
   if (text[0] == '*') {
     parseHeader(text);
@@ -31,34 +82,37 @@ void GShape::parseLine(const std::string& text) {
   }
 }
 
-void GShape::parseHeader(const std::string& line) {
-  DefinitionItems items(std::string_view(line).substr(1));
+void GShape::parseHeader(std::string_view line) {
+  DefinitionItems items(line.substr(1));
   code_ = static_cast<uint16_t>(items.number());
   if (code_ < 128 && direction_ == 0) width_ /= 2;
   // Without a comma the byte count is read from the shape number again.
-  if (line.find(',') != std::string::npos) items.advance();
+  if (line.find(',') != std::string_view::npos) items.advance();
   byteCount_ = static_cast<int16_t>(items.number());
 }
 
-void GShape::parseDefinition(const std::string& text) {
-  std::string bare;
-  bare.reserve(text.size());
-  for (char c : text) {
-    if (c != '(' && c != ')') bare.push_back(c);
-  }
-
-  PointList& pts = list();
-  pts.clear();
-  DefinitionItems items(bare);
+void GShape::parseDefinition(std::string_view text) {
+  // The points are gathered first, so the path takes a single block of exactly their number,
+  // and a definition refused half-way leaves the shape as it was.
+  thread_local std::vector<GPoint> decoded;
+  decoded.clear();
+  DefinitionReader reader(text);
   uint8_t pen = 1;
   int32_t x = 0, y = 0;
   auto moveBy = [&](int32_t dx, int32_t dy) {
     x = wrappingAdd(x, dx);
     y = wrappingAdd(y, dy);
-    pts.push_back(std::make_unique<GPoint>(x, y, pen));
+    decoded.emplace_back(x, y, pen);
   };
 
-  for (uint8_t code = readCode(items); code != 0; code = readCode(items)) {
+  auto checkLength = [&] {
+    if (reader.count() > maxDefinitionItems) {
+      throw std::length_error("the definition has more than " + std::to_string(maxDefinitionItems) +
+                              " items");
+    }
+  };
+  for (uint8_t code = readCode(reader); code != 0; code = readCode(reader)) {
+    checkLength();
     switch (code) {
       case penDown:
         pen = 0;
@@ -67,26 +121,32 @@ void GShape::parseDefinition(const std::string& text) {
         pen = 1;
         break;
       case singleMove: {
-        int32_t dx = readNumber(items);
-        int32_t dy = readNumber(items);
+        int32_t dx = reader.take();
+        int32_t dy = reader.take();
         moveBy(dx, dy);
         break;
       }
       case multipleMoves:
         for (;;) {
-          int32_t dx = readNumber(items);
-          int32_t dy = readNumber(items);
+          int32_t dx = reader.take();
+          int32_t dy = reader.take();
           if (dx == 0 && dy == 0) break;
           moveBy(dx, dy);
+          checkLength();
         }
         break;
       default:
         // Codes this editor does not draw (scaling, stack, subshapes, arcs, vector
         // bytes): the item after the code is taken as its argument and passed over.
-        items.advance();
+        reader.advance();
         break;
     }
   }
 
-  while (!pts.empty() && pts.back()->isVirtual) pts.pop_back();
+  while (!decoded.empty() && decoded.back().isVirtual) decoded.pop_back();
+  makeList();
+  path_.clear();
+  store_.clear(decoded.size());
+  path_.reserve(decoded.size());
+  for (const GPoint& p : decoded) path_.push_back(store_.make(p));
 }

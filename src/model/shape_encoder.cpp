@@ -1,6 +1,8 @@
 // Encoding of a GShape as shape definition source text: a header line and
 // definition lines of at most 100 characters, each cut after a comma.
-#include <cstdio>
+#include <charconv>
+#include <cstring>
+#include <string>
 
 #include "model/shape.h"
 
@@ -8,63 +10,109 @@ namespace {
 
 constexpr size_t maxLineLength = 100;
 
+void appendNumber(std::string& text, int64_t n) {
+  char digits[24];
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, n);
+  text.append(digits, end);
+}
+
+// Lower-case hexadecimal, padded with blanks to the width, as printf's %<width>x does.
+void appendHex(std::string& text, unsigned n, int width) {
+  char digits[8];
+  auto [end, ec] = std::to_chars(digits, digits + sizeof digits, n, 16);
+  for (auto length = end - digits; length < width; ++length) text += ' ';
+  text.append(digits, end);
+}
+
+// Writes the definition into a buffer that holds enough room for the whole path: no
+// point writes more than maxBytesPerPoint bytes.
 class DefinitionWriter {
  public:
-  void code(const char* text, int items) {
-    text_ += text;
+  static constexpr size_t maxBytesPerPoint = 64;
+
+  DefinitionWriter(std::string& buffer, size_t points) {
+    const size_t needed = (points + 2) * maxBytesPerPoint;
+    if (buffer.size() < needed) buffer.resize(needed);
+    begin_ = at_ = buffer.data();
+  }
+  void code(std::string_view text, int items) {
+    std::memcpy(at_, text.data(), text.size());
+    at_ += text.size();
     count_ += items;
   }
   void pair(int32_t dx, int32_t dy) {
-    text_ += '(';
-    text_ += std::to_string(dx);
-    text_ += ',';
-    text_ += std::to_string(dy);
-    text_ += "),";
+    *at_++ = '(';
+    number(dx);
+    *at_++ = ',';
+    number(dy);
+    *at_++ = ')';
+    *at_++ = ',';
     count_ += 2;
   }
   void end() {
-    text_ += '0';
+    *at_++ = '0';
     count_ += 1;
   }
-  const std::string& text() const { return text_; }
+  std::string_view text() const { return {begin_, static_cast<size_t>(at_ - begin_)}; }
   int count() const { return count_; }
 
  private:
-  std::string text_;
+  void number(int32_t n) {
+    // Most displacements are short: those below 1000 are written without to_chars.
+    const uint32_t magnitude = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
+    if (magnitude >= 1000) {
+      at_ = std::to_chars(at_, at_ + 12, n).ptr;
+      return;
+    }
+    if (n < 0) *at_++ = '-';
+    if (magnitude >= 100) *at_++ = static_cast<char>('0' + magnitude / 100);
+    if (magnitude >= 10) *at_++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *at_++ = static_cast<char>('0' + magnitude % 10);
+  }
+
+  char* begin_;
+  char* at_;
   int count_ = 0;
 };
 
-std::string headerLine(uint16_t code, int byteCount) {
-  char buf[64];
+// The character itself follows the ';' of a single-byte shape only where it is printable,
+// so no control byte ever lands inside the header line.
+void appendHeaderLine(std::string& text, uint16_t code, int byteCount) {
+  text += '*';
+  appendNumber(text, code);
+  text += ',';
+  appendNumber(text, byteCount);
+  text += ",0";
   if (code >= 256) {
-    std::snprintf(buf, sizeof buf, "*%d,%d,0%4x", code, byteCount, code);
-    return buf;
+    appendHex(text, code, 4);
+    return;
   }
+  appendHex(text, code, 2);
+  text += " ;";
   if (code >= 128) {
-    std::snprintf(buf, sizeof buf, "*%d,%d,0%2x ;%d", code, byteCount, code, code);
-    return buf;
+    appendNumber(text, code);
+  } else if (code >= 32 && code < 127) {
+    text += static_cast<char>(code);
   }
-  std::snprintf(buf, sizeof buf, "*%d,%d,0%2x ;", code, byteCount, code);
-  return std::string(buf) + static_cast<char>(code);
 }
 
-void splitIntoLines(const std::string& text, std::vector<std::string>& lines) {
+template <typename LineSink>
+void forEachLine(std::string_view text, LineSink sink) {
   size_t start = 0;
   while (text.size() - start >= maxLineLength) {
     size_t comma = text.rfind(',', start + maxLineLength - 1);
-    size_t cut = comma != std::string::npos && comma >= start ? comma + 1 : start + maxLineLength;
-    lines.push_back(text.substr(start, cut - start));
+    size_t cut =
+        comma != std::string_view::npos && comma >= start ? comma + 1 : start + maxLineLength;
+    sink(text.substr(start, cut - start));
     start = cut;
   }
-  lines.push_back(text.substr(start));
+  sink(text.substr(start));
 }
 
 }  // namespace
 
-void GShape::writeTo(std::vector<std::string>& lines) const {
-  if (!points_) return;
-  const PointList& pts = *points_;
-  DefinitionWriter out;
+std::string_view GShape::encodeDefinition(std::string& buffer, int& items) const {
+  DefinitionWriter out(buffer, path_.size());
   GPoint prev(0, 0, 1);
   int32_t pendingX = 0, pendingY = 0;
   auto writePendingMove = [&] {
@@ -73,10 +121,10 @@ void GShape::writeTo(std::vector<std::string>& lines) const {
     pendingX = pendingY = 0;
   };
 
-  for (size_t i = 0; i < pts.size(); ++i) {
-    const GPoint& p = *pts[i];
-    bool nextIsEnd = i + 1 == pts.size();
-    bool nextIsReal = !nextIsEnd && !pts[i + 1]->isVirtual;
+  for (size_t i = 0; i < path_.size(); ++i) {
+    const GPoint& p = *path_[i];
+    bool nextIsEnd = i + 1 == path_.size();
+    bool nextIsReal = !nextIsEnd && !path_[i + 1]->isVirtual;
     GPoint delta = GPoint::delta(p, prev);
     bool zeroStep = delta.x == 0 && delta.y == 0;
 
@@ -111,7 +159,30 @@ void GShape::writeTo(std::vector<std::string>& lines) const {
   out.code("2,8,", 2);
   out.pair(closing.x, closing.y);
   out.end();
+  items = out.count();
+  return out.text();
+}
 
-  lines.push_back(headerLine(code_, out.count()));
-  splitIntoLines(out.text(), lines);
+void GShape::writeTo(std::vector<std::string>& lines) const {
+  if (!hasList_) return;
+  std::string buffer;
+  int items = 0;
+  const std::string_view definition = encodeDefinition(buffer, items);
+  std::string header;
+  appendHeaderLine(header, code_, items);
+  lines.push_back(std::move(header));
+  forEachLine(definition, [&](std::string_view line) { lines.emplace_back(line); });
+}
+
+void GShape::appendText(std::string& text) const {
+  if (!hasList_) return;
+  thread_local std::string buffer;
+  int items = 0;
+  const std::string_view definition = encodeDefinition(buffer, items);
+  appendHeaderLine(text, code_, items);
+  text += "\r\n";
+  forEachLine(definition, [&](std::string_view line) {
+    text += line;
+    text += "\r\n";
+  });
 }

@@ -1,8 +1,10 @@
 #include "platform/text_lines.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -37,31 +39,47 @@ std::string replacedFile(const std::string& path) {
 
 }  // namespace
 
-std::vector<std::string> splitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  size_t i = 0;
-  while (i < text.size()) {
-    char c = text[i];
-    if (c != '\r' && c != '\n') {
-      ++i;
-      continue;
-    }
-    lines.emplace_back(text.substr(start, i - start));
-    i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-    start = i;
+std::vector<std::string_view> splitLineViews(std::string_view text) {
+  std::vector<std::string_view> lines;
+  const char* const end = text.data() + text.size();
+  // The next CR and the next LF at or after a position; each is searched for again only
+  // once reading has passed it, so the text is scanned once for each.
+  auto find = [end](const char* from, char c) {
+    const void* hit = std::memchr(from, c, static_cast<size_t>(end - from));
+    return hit ? static_cast<const char*>(hit) : end;
+  };
+  const char* start = text.data();
+  const char* nextCr = find(start, '\r');
+  const char* nextLf = find(start, '\n');
+  while (start < end) {
+    if (nextCr < start) nextCr = find(start, '\r');
+    if (nextLf < start) nextLf = find(start, '\n');
+    const char* stop = std::min(nextCr, nextLf);
+    lines.emplace_back(start, static_cast<size_t>(stop - start));
+    if (stop == end) break;
+    start = stop + ((*stop == '\r' && stop + 1 < end && stop[1] == '\n') ? 2 : 1);
   }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
   return lines;
 }
 
-std::string readFileBytes(const std::string& path) {
+std::vector<std::string> splitLines(std::string_view text) {
+  const std::vector<std::string_view> views = splitLineViews(text);
+  return {views.begin(), views.end()};
+}
+
+std::string readFileBytes(const std::string& path, size_t maxBytes) {
   Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
   if (file.fd < 0) throw FileError(path, reason("cannot open"));
+  // A regular file is read in one piece of its size; anything else as it comes.
+  struct stat info {};
   std::string bytes;
+  if (::fstat(file.fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    bytes.reserve(std::min(static_cast<size_t>(info.st_size), maxBytes));
+  }
   char buffer[65536];
-  for (;;) {
-    ssize_t n = ::read(file.fd, buffer, sizeof buffer);
+  while (bytes.size() < maxBytes) {
+    const size_t wanted = std::min(sizeof buffer, maxBytes - bytes.size());
+    ssize_t n = ::read(file.fd, buffer, wanted);
     if (n < 0) {
       if (errno == EINTR) continue;
       throw FileError(path, reason("cannot read"));
@@ -82,5 +100,11 @@ void writeLines(const std::string& path, const std::vector<std::string>& lines) 
     text += line;
     text += "\r\n";
   }
-  if (!replaceFileContents(replacedFile(path), text)) throw FileError(path, reason("cannot write"));
+  writeFileBytes(path, text);
+}
+
+void writeFileBytes(const std::string& path, std::string_view bytes) {
+  if (!replaceFileContents(replacedFile(path), bytes)) {
+    throw FileError(path, reason("cannot write"));
+  }
 }

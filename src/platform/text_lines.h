@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -18,11 +19,15 @@ class FileError : public std::runtime_error {
 // Splits text into lines at CR LF, a lone LF and a lone CR. The breaks are not
 // part of the lines, and a break at the very end starts no further line.
 std::vector<std::string> splitLines(std::string_view text);
+// The same lines as views into text.
+std::vector<std::string_view> splitLineViews(std::string_view text);
 
-// The whole file, byte for byte.
-std::string readFileBytes(const std::string& path);
+// The whole file, byte for byte, but never more than maxBytes of it.
+std::string readFileBytes(const std::string& path, size_t maxBytes = SIZE_MAX);
 std::vector<std::string> readLines(const std::string& path);
 
 // Writes every line followed by CR LF. The text goes to a temporary file beside
 // the target, which then replaces it, so a failed write leaves the old file as it was.
 void writeLines(const std::string& path, const std::vector<std::string>& lines);
+// Replaces the file's content with bytes in the same way.
+void writeFileBytes(const std::string& path, std::string_view bytes);

@@ -1,4 +1,5 @@
-#include <algorithm>
+#include <bit>
+#include <cstring>
 #include <exception>
 
 #include "platform/text_lines.h"
@@ -6,12 +7,35 @@
 #include "shapefile/scan_fields.h"
 #include "shapefile/shpfile.h"
 
+namespace {
+
+// The commas in text, eight bytes at a time: a byte of the word XOR ",,,,,,,," is zero
+// exactly where the text holds a comma.
+size_t countCommas(std::string_view text) {
+  constexpr uint64_t commas = 0x2C2C2C2C2C2C2C2Cull;
+  constexpr uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+  size_t count = 0;
+  size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    const uint64_t x = word ^ commas;
+    // The high bit of each byte is set where the byte is not zero.
+    const uint64_t nonZero = ((x & low7) + low7) | x;
+    count += static_cast<size_t>(std::popcount(~nonZero & ~low7));
+  }
+  for (; i < text.size(); ++i) count += text[i] == ',';
+  return count;
+}
+
+}  // namespace
+
 // Reads shape source lines into a GShpFile: the font header, then the shape
 // records, each a header line beginning with '*' and as many definition lines as
 // its byte count needs. Lines taken by a record are not looked at again.
 class ShpReader {
  public:
-  ShpReader(GShpFile& file, const std::vector<std::string>& lines, const std::string& source)
+  ShpReader(GShpFile& file, const std::vector<std::string_view>& lines, const std::string& source)
       : file_(file), lines_(lines), source_(source) {}
 
   void read() {
@@ -20,9 +44,9 @@ class ShpReader {
     readFontHeader();
     while (next_ < lines_.size()) {
       const size_t at = next_;
-      const std::string& line = take();
+      const std::string_view line = take();
       if (line.empty() || line[0] != '*') continue;  // comments, stray text, blank lines
-      if (leadingNumber(std::string_view(line).substr(1)) == 0) {
+      if (leadingNumber(line.substr(1)) == 0) {
         readLateFontHeader(at);
       } else {
         readShape(at);
@@ -38,16 +62,16 @@ class ShpReader {
   }
 
   // The next line of the record that began at recordStart.
-  const std::string& take(size_t recordStart) {
+  std::string_view take(size_t recordStart) {
     if (next_ >= lines_.size()) {
       fail(recordStart, "the file ends inside this record (List index out of bounds (" +
                             std::to_string(next_) + "))");
     }
     return lines_[next_++];
   }
-  const std::string& take() { return take(next_); }
-  const std::string& peek(size_t recordStart) {
-    const std::string& line = take(recordStart);
+  std::string_view take() { return take(next_); }
+  std::string_view peek(size_t recordStart) {
+    const std::string_view line = take(recordStart);
     --next_;
     return line;
   }
@@ -81,12 +105,12 @@ class ShpReader {
     file_.width_ = widthIsHeight ? file_.height_ : static_cast<uint8_t>(width);
   }
 
-  bool isShapeRecord(const std::string& line) const {
-    return !line.empty() && line[0] == '*' && leadingNumber(std::string_view(line).substr(1)) != 0;
+  bool isShapeRecord(std::string_view line) const {
+    return !line.empty() && line[0] == '*' && leadingNumber(line.substr(1)) != 0;
   }
 
   void readFontHeader() {
-    const std::string& first = take();
+    const std::string_view first = take();
     if (first.size() < 2) fail(0, "the first line is too short for a font header");
     switch (first[1]) {
       case 'B':
@@ -110,7 +134,7 @@ class ShpReader {
     file_.characterCount_ = static_cast<uint16_t>(scan(0, "*BIGFONT %d", 1).numbers[0]);
     // Only a line of number 0 is the font's own header line; a shape record or a
     // comment here is left for the records that follow.
-    const std::string& line = peek(0);
+    const std::string_view line = peek(0);
     if (line.empty() || line[0] != '*' || isShapeRecord(line)) return;
     const size_t at = next_;
     const ScannedFields header = takeFields(0, "*%d,%d,%s", 2);
@@ -151,7 +175,7 @@ class ShpReader {
     setMetrics(v.numbers[0], v.numbers[1], true);
   }
 
-  void parse(GShape& shape, const std::string& text, size_t lineIndex) const {
+  void parse(GShape& shape, std::string_view text, size_t lineIndex) const {
     try {
       shape.parseLine(text);
     } catch (const std::exception& e) {
@@ -166,15 +190,22 @@ class ShpReader {
     parse(*shape, lines_[at], at);
 
     // Items are counted as the lines come, so a definition spread over many
-    // lines is gathered in linear time.
+    // lines is gathered in linear time. A definition of one line is read in place.
     const auto wanted = static_cast<uint16_t>(shape->byteCount());
-    std::string text;
+    definition_.clear();
+    std::string_view text;
     size_t commas = 0;
     auto items = [&] { return commas + (!text.empty() && text.back() != ',' ? 1 : 0); };
     while (items() < wanted) {
-      const std::string& line = take(at);
-      text += line;
-      commas += static_cast<size_t>(std::count(line.begin(), line.end(), ','));
+      const std::string_view line = take(at);
+      if (text.empty() && definition_.empty()) {
+        text = line;
+      } else {
+        if (definition_.empty()) definition_ = text;
+        definition_ += line;
+        text = definition_;
+      }
+      commas += countCommas(line);
     }
     if (text.empty()) {
       fail(at, "shape " + std::to_string(shape->code()) + " has no definition (byte count " +
@@ -185,17 +216,25 @@ class ShpReader {
   }
 
   GShpFile& file_;
-  const std::vector<std::string>& lines_;
+  const std::vector<std::string_view>& lines_;
   const std::string& source_;
   size_t next_ = 0;
+  std::string definition_;  // the lines of a definition that spans several
 };
 
 void GShpFile::loadLines(const std::vector<std::string>& lines, const std::string& sourceName) {
-  ShpReader(*this, lines, sourceName).read();
+  const std::vector<std::string_view> views(lines.begin(), lines.end());
+  ShpReader(*this, views, sourceName).read();
 }
 
 void GShpFile::loadBytes(std::string_view bytes, const std::string& sourceName) {
-  loadLines(splitLines(bytes), sourceName);
+  if (bytes.size() > maxFileBytes) {
+    throw FileError(sourceName, "the file is larger than a shape file can be (over " +
+                                    std::to_string(maxFileBytes / (1024 * 1024)) + " MB)");
+  }
+  ShpReader(*this, splitLineViews(bytes), sourceName).read();
 }
 
-void GShpFile::load(const std::string& path) { loadBytes(readFileBytes(path), path); }
+void GShpFile::load(const std::string& path) {
+  loadBytes(readFileBytes(path, maxFileBytes + 1), path);
+}

@@ -69,6 +69,9 @@ class GShpFile {
   void fillList(std::vector<std::string>& lines) const;
   void removeAllRepeats();
 
+  // The largest file read; a font of every GB2312 character takes a few MB.
+  static constexpr size_t maxFileBytes = size_t{64} * 1024 * 1024;
+
   // Throw std::runtime_error subclasses naming the file (and the line when reading).
   void load(const std::string& path);
   // Reads shape source text already split into lines; sourceName names it in errors.
@@ -78,6 +81,8 @@ class GShpFile {
   // Writes with today's date in the font header.
   void save(const std::string& path) const;
   void save(const std::string& path, const LocalDate& date) const;
+  // The bytes save writes: the font header, then every shape, lines ended by CR LF.
+  std::string encode(const LocalDate& date) const;
 
  private:
   friend class ShpReader;

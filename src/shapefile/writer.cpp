@@ -38,30 +38,44 @@ void GShpFile::save(const std::string& path) const { save(path, localDate()); }
 
 void GShpFile::save(const std::string& path, const LocalDate& date) const {
   checkFontName(path, fontName_);
-  std::vector<std::string> lines;
+  writeFileBytes(path, encode(date));
+}
+
+std::string GShpFile::encode(const LocalDate& date) const {
+  std::string text;
+  size_t points = 0;
+  if (shapes_) {
+    for (const auto& shape : *shapes_) points += static_cast<size_t>(shape->pointCount());
+    // About eight bytes a point and fifty a shape: one allocation for most fonts.
+    text.reserve(points * 8 + shapes_->size() * 50 + 256);
+  }
+  auto line = [&text](const std::string& header) {
+    text += header;
+    text += "\r\n";
+  };
   switch (kind_) {
     case kindUnifont:
-      lines.push_back("*UNIFONT,6," + signedName(fontName_, date));
-      lines.push_back(format("%d,%d,0,0,0,0", above_, below_));
+      line("*UNIFONT,6," + signedName(fontName_, date));
+      line(format("%d,%d,0,0,0,0", above_, below_));
       break;
     case kindBigfont:
-      lines.push_back(format("*BIGFONT %d,1,161,256", characterCount_));
-      lines.push_back("*0,5," + signedName(fontName_, date));
-      lines.push_back(format("%d,0,0,%d,0", height_, width_));
+      line(format("*BIGFONT %d,1,161,256", characterCount_));
+      line("*0,5," + signedName(fontName_, date));
+      line(format("%d,0,0,%d,0", height_, width_));
       break;
     default:
       // A font of no kind yet is written as an ASCII font: without a header the
       // reader would take the first shape for one.
-      lines.push_back("*0,4,ASCII " + signedName(fontName_, date));
-      lines.push_back(format("%d,%d,0,0", above_, below_));
+      line("*0,4,ASCII " + signedName(fontName_, date));
+      line(format("%d,%d,0,0", above_, below_));
       break;
   }
-  lines.emplace_back();
+  text += "\r\n";
   if (shapes_) {
     for (const auto& shape : *shapes_) {
-      shape->writeTo(lines);
-      lines.emplace_back();
+      shape->appendText(text);
+      text += "\r\n";
     }
   }
-  writeLines(path, lines);
+  return text;
 }

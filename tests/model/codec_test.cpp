@@ -114,6 +114,17 @@ TEST(Decoder, ReadsALongDefinitionWhole) {
   EXPECT_EQ(s.last()->x, steps + 1);
 }
 
+TEST(Decoder, RefusesADefinitionOfMillionsOfItemsAndKeepsThePath) {
+  GShape s;
+  s.parseLine("2,8,(1,1),1,8,(2,0),0");
+  std::string text = "2,8,(1,1),1,9,";
+  text.reserve(GShape::maxDefinitionItems * 6);
+  for (size_t i = 0; i < GShape::maxDefinitionItems / 2 + 1; ++i) text += "(1,0),";
+  text += "(0,0),0";
+  EXPECT_THROW(s.parseLine(text), std::length_error);
+  EXPECT_EQ(describe(s), "v1,1 r3,1 ");
+}
+
 TEST(Encoder, WorkedExamples) {
   GShape s;
   init(s, 65, 24);
@@ -180,7 +191,12 @@ TEST(Encoder, HeaderNames) {
     init(s, code, 10);
     return encode(s)[0];
   };
-  EXPECT_EQ(header(10), "*10,5,0 a ;\n");
+  // Control characters are left out of the line; printable ones follow the ';'.
+  EXPECT_EQ(header(10), "*10,5,0 a ;");
+  EXPECT_EQ(header(13), "*13,5,0 d ;");
+  EXPECT_EQ(header(127), "*127,5,07f ;");
+  EXPECT_EQ(header(32), "*32,5,020 ; ");
+  EXPECT_EQ(header(126), "*126,5,07e ;~");
   EXPECT_EQ(header(300), "*300,5,0 12c");
   EXPECT_EQ(header(200), "*200,5,0c8 ;200");
   EXPECT_EQ(header(45217), "*45217,5,0b0a1");

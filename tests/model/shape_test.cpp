@@ -67,6 +67,18 @@ TEST(Shape, PointersStayValidAcrossInsertAndDelete) {
   s.deletePoint(s.first());
   EXPECT_EQ(third->x, 3);
   EXPECT_EQ(s.last(), third);
+
+  // A decoded path sits in one block; points added later must not move it.
+  s.parseLine("2,8,(1,1),1,9,(1,0),(1,0),(0,0),0");
+  GPoint* start = s.first();
+  GPoint* end = s.last();
+  for (int i = 0; i < 200; ++i) s.insertAfter(std::make_unique<GPoint>(i, 9, 0), start);
+  for (int i = 0; i < 150; ++i) s.deletePoint(s.pointAt(i, 9));
+  for (int i = 0; i < 100; ++i) s.insertBefore(std::make_unique<GPoint>(i, 7, 0), end);
+  EXPECT_EQ(s.first(), start);
+  EXPECT_EQ(s.last(), end);
+  EXPECT_EQ(end->x, 3);
+  EXPECT_EQ(s.pointCount(), 3 + 50 + 100);
 }
 
 TEST(Shape, DeletePointKeepsTheStrokeLifted) {

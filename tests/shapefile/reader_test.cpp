@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fstream>
+#include <functional>
 
 #include "shapefile/read_error.h"
 #include "test_support.h"
@@ -283,5 +285,26 @@ TEST_F(ShpReaderFiles, ReadErrorsNameTheFile) {
   } catch (const ShpReadError& e) {
     EXPECT_EQ(e.source(), bad);
     EXPECT_EQ(e.line(), 3);
+  }
+}
+
+TEST_F(ShpReaderFiles, AFileTooLargeForAFontIsRefusedBeforeItIsRead) {
+  const std::string huge = path("huge.shp");
+  {
+    std::ofstream out(huge, std::ios::binary);
+    out.seekp(static_cast<std::streamoff>(GShpFile::maxFileBytes));
+    out.put('\n');
+  }
+  GShpFile f;
+  for (const auto& load : {std::function<void()>([&] { f.load(huge); }), std::function<void()>([&] {
+                             f.loadBytes(std::string(GShpFile::maxFileBytes + 1, '\n'), huge);
+                           })}) {
+    try {
+      load();
+      FAIL() << "a file of more than " << GShpFile::maxFileBytes << " bytes was read";
+    } catch (const FileError& e) {
+      EXPECT_EQ(e.path(), huge);
+      EXPECT_NE(std::string(e.what()).find("larger than a shape file can be"), std::string::npos);
+    }
   }
 }

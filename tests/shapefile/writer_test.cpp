@@ -41,6 +41,7 @@ TEST_F(ShpWriter, AsciiFontWithTheLetterA) {
             "*65,13,041 ;A\r\n"
             "2,8,(2,2),1,8,(4,0),2,8,(18,-2),0\r\n"
             "\r\n");
+  EXPECT_EQ(f.encode(march7th2004), savedText(f));
 }
 
 TEST_F(ShpWriter, UnifontHeaderWithAPaddedDate) {
