@@ -1,6 +1,7 @@
 #include "platform/text_lines.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -56,8 +57,15 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 std::string readFileBytes(const std::string& path) {
-  Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  // O_NONBLOCK keeps a named pipe from stalling the open; it is refused below like
+  // anything else that is not a plain file (a directory would only fail at the first read,
+  // a device might never end).
+  Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
   if (file.fd < 0) throw FileError(path, reason("cannot open"));
+  struct stat st {};
+  if (::fstat(file.fd, &st) != 0) throw FileError(path, reason("cannot read"));
+  if (S_ISDIR(st.st_mode)) throw FileError(path, "cannot open: it is a directory, not a file");
+  if (!S_ISREG(st.st_mode)) throw FileError(path, "cannot open: it is not a regular file");
   std::string bytes;
   char buffer[65536];
   for (;;) {
