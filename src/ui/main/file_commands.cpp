@@ -140,11 +140,19 @@ void TFmMain::restoreStateBeforeOpen(const StateBeforeOpen& state) {
 // Save and Save As. The font takes the target's name only once it is written there, so
 // after a failed Save As the caption and the next Save still name the file holding it.
 void TFmMain::saveTo(const std::string& target) {
+  const std::string fontNameBefore = shapeFile->fontName();
   shapeFile->setFontName(fontNameOf(target));
   shapeFile->removeAllRepeats();
   // Removing repeats may have destroyed the point the last click hit.
   gestures.forgetHotPointUnlessIn(currentShape);
-  shapeFile->save(target);
+  try {
+    shapeFile->save(target);
+  } catch (const std::exception&) {
+    // Close saves without setting the name, so after a failed Save As the font keeps
+    // the one it had rather than the name of a file that was never written.
+    if (target != filePath) shapeFile->setFontName(fontNameBefore);
+    throw;
+  }
   filePath = target;
   updateCaption();
   saveSettings(filePath);
