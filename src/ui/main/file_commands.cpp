@@ -145,6 +145,8 @@ void TFmMain::saveTo(const std::string& target) {
   shapeFile->removeAllRepeats();
   // Removing repeats may have destroyed the point the last click hit.
   gestures.forgetHotPointUnlessIn(currentShape);
+  // The source view shows the shortened definition, also when a save below fails.
+  if (currentShape) fillSourceView();
   try {
     shapeFile->save(target);
   } catch (const std::exception&) {
@@ -159,7 +161,6 @@ void TFmMain::saveTo(const std::string& target) {
   if (currentShape) {
     currentShape->clearSelection();
     Panel->repaint();
-    fillSourceView();
   }
   markSaved();
   RzRadioGroup1->setItemIndex(0);

@@ -64,6 +64,39 @@ TEST_F(FileCommandTest, ASaveThatFailsKeepsTheOldFontAndTheWindowModified) {
   EXPECT_TRUE(TFmMainProbe::undoClean(*window));
 }
 
+TEST_F(FileCommandTest, AfterAFailedSaveTheSourceViewShowsTheFontWithoutRepeats) {
+  const std::string font =
+      "*0,4,ASCII r BY MORVELIN 01/02/2026\r\n32,16,0,0\r\n\r\n"
+      "*65,17,041 ;A\r\n2,8,(1,1),1,8,(0,0),1,8,(2,0),2,8,(21,-1),0\r\n";
+  const std::string settings = "[REF]\r\nLASTCHAR=A\r\n";
+  writeBytes(path("r.shp"), font);
+  writeBytes(path("r.cfg"), settings);
+  run("NMOpen", path("r.shp"));
+  TFmMainProbe::setModified(*window, true);
+  const QString shortened = QStringLiteral("*65,13,041 ;A\n2,8,(1,1),1,8,(2,0),2,8,(21,-1),0");
+  {
+    const FailingReplace font(ReplaceStep::sync, ".shp", EIO);
+    trigger("NMSave");
+  }
+  EXPECT_EQ(prompts->errors, QStringList{writeError(path("r.shp"), EIO)});
+  EXPECT_EQ(readBytes(path("r.shp")), font);
+  EXPECT_EQ(memoText(), shortened);
+
+  // The font is written, its settings are not: the message names the settings file, and
+  // the window stays modified, so the save is offered again.
+  {
+    const FailingReplace settingsFile(ReplaceStep::rename, ".cfg", EROFS);
+    trigger("NMSave");
+  }
+  ASSERT_EQ(prompts->errors.size(), 2);
+  EXPECT_EQ(prompts->errors.last(), QString::fromStdString("Unable to write to " + path("r.cfg")));
+  EXPECT_NE(readBytes(path("r.shp")).find("*65,13,041 ;A\r\n"), std::string::npos);
+  EXPECT_EQ(readBytes(path("r.cfg")), settings);
+  EXPECT_EQ(memoText(), shortened);
+  EXPECT_TRUE(caption().endsWith(QStringLiteral(" *")));
+  EXPECT_EQ(tmp.entryCount(), 2);
+}
+
 // Each font that cannot be read comes with settings that would change the window; none of
 // them may stay applied.
 TEST_F(FileCommandTest, AFontThatCannotBeOpenedLeavesTheWindowAsBefore) {
