@@ -68,14 +68,17 @@ std::vector<std::string> splitLines(std::string_view text) {
 }
 
 std::string readFileBytes(const std::string& path, size_t maxBytes) {
-  Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+  // O_NONBLOCK keeps a named pipe from stalling the open; it is refused below like
+  // anything else that is not a plain file (a directory would only fail at the first read,
+  // a device might never end).
+  Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
   if (file.fd < 0) throw FileError(path, reason("cannot open"));
-  // A regular file is read in one piece of its size; anything else as it comes.
-  struct stat info {};
+  struct stat st {};
+  if (::fstat(file.fd, &st) != 0) throw FileError(path, reason("cannot read"));
+  if (S_ISDIR(st.st_mode)) throw FileError(path, "cannot open: it is a directory, not a file");
+  if (!S_ISREG(st.st_mode)) throw FileError(path, "cannot open: it is not a regular file");
   std::string bytes;
-  if (::fstat(file.fd, &info) == 0 && S_ISREG(info.st_mode)) {
-    bytes.reserve(std::min(static_cast<size_t>(info.st_size), maxBytes));
-  }
+  bytes.reserve(std::min(static_cast<size_t>(st.st_size), maxBytes));
   char buffer[65536];
   while (bytes.size() < maxBytes) {
     const size_t wanted = std::min(sizeof buffer, maxBytes - bytes.size());

@@ -104,3 +104,21 @@ TEST_F(TextLines, FailuresNameTheFile) {
   EXPECT_THROW(readFileBytes(path("missing.shp")), FileError);
   EXPECT_THROW(readFileBytes(tmp_.dir()), FileError);  // a directory reads as an error
 }
+
+TEST_F(TextLines, OnlyPlainFilesAreRead) {
+  const std::string dir = path("fonts.shp");
+  std::filesystem::create_directory(dir);
+  const std::string fifo = path("pipe.shp");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto messageOf = [](const std::string& file) {
+    try {
+      readFileBytes(file);
+    } catch (const FileError& e) {
+      return std::string(e.what());
+    }
+    return std::string("(read)");
+  };
+  EXPECT_EQ(messageOf(dir), "\"" + dir + "\": cannot open: it is a directory, not a file");
+  // A named pipe with no writer would block the open and the read for ever.
+  EXPECT_EQ(messageOf(fifo), "\"" + fifo + "\": cannot open: it is not a regular file");
+}

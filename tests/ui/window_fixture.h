@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QUndoStack>
 #include <initializer_list>
 #include <memory>
 
@@ -18,6 +19,7 @@ struct TFmMainProbe {
   static uint8_t& pendingInsert(TFmMain& w) { return w.gestures.pendingInsert; }
   static MouseGestures& gestures(TFmMain& w) { return w.gestures; }
   static bool modified(TFmMain& w) { return w.modified; }
+  static bool undoClean(TFmMain& w) { return w.undoStack->isClean(); }
   static const std::string& filePath(TFmMain& w) { return w.filePath; }
   static uint8_t& refMode(TFmMain& w) { return w.refMode; }
   static void setCurrentChar(TFmMain& w, const std::string& c) { w.currentChar = c; }

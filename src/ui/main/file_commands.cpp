@@ -2,6 +2,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QListWidget>
+#include <QSpinBox>
 #include <stdexcept>
 
 #include "platform/path_names.h"
@@ -76,6 +77,7 @@ void TFmMain::NMOpenClick() {
   gestures.forgetShape();
   gestures.pendingInsert = 0;
   shapeFile = std::make_unique<GShpFile>();
+  const StateBeforeOpen before = stateBeforeOpen();
   filePath = pathOf(*chosen);
   loadSettings(filePath);
   forgetSteps();
@@ -84,8 +86,10 @@ void TFmMain::NMOpenClick() {
     shapeFile->load(filePath);
   } catch (const std::exception&) {
     // A font that could not be read whole is not kept: the window goes back to holding
-    // no file, and the error (naming the file and the line) is shown.
+    // no file, with nothing of that font's settings applied, and the error (naming the
+    // file and the line) is shown.
     closeShapeFile();
+    restoreStateBeforeOpen(before);
     throw;
   }
 
@@ -101,21 +105,62 @@ void TFmMain::NMOpenClick() {
   updateCommandStates();
 }
 
+TFmMain::StateBeforeOpen TFmMain::stateBeforeOpen() const {
+  return {currentSettings(),
+          currentChar,
+          directionFlag,
+          gridSizeIndex,
+          RzFontListBox1->currentRow(),
+          refFont};
+}
+
+// The reference controls go back first: their change handlers set the fields again,
+// which then take the values from before.
+void TFmMain::restoreStateBeforeOpen(const StateBeforeOpen& state) {
+  const SettingsRecord& s = state.settings;
+  RzRadioGroup3->setItemIndex(static_cast<int8_t>(s.refMode));
+  RzFontListBox1->setCurrentRow(state.referenceFaceRow);
+  RzSpinEdit1->setValue(s.refFontSize);
+  refMode = s.refMode;
+  refLeft = s.refLeft;
+  refTop = s.refTop;
+  refFontName = s.refFontName;
+  refFontSize = s.refFontSize;
+  refFont = state.refFont;
+  currentChar = state.currentChar;
+  directionFlag = state.directionFlag;
+  gridSizeIndex = state.gridSizeIndex;
+  setListWidth(s.listWidth);
+  setMemoHeight(s.memoHeight);
+  move(s.windowLeft, s.windowTop);
+  resize(s.windowWidth, s.windowHeight);
+  Panel->repaint();
+}
+
 // Save and Save As. The font takes the target's name only once it is written there, so
 // after a failed Save As the caption and the next Save still name the file holding it.
 void TFmMain::saveTo(const std::string& target) {
+  const std::string fontNameBefore = shapeFile->fontName();
   shapeFile->setFontName(fontNameOf(target));
   shapeFile->removeAllRepeats();
   // Removing repeats may have destroyed the point the last click hit.
   gestures.forgetHotPointUnlessIn(currentShape);
-  shapeFile->save(target);
+  // The source view shows the shortened definition, also when a save below fails.
+  if (currentShape) fillSourceView();
+  try {
+    shapeFile->save(target);
+  } catch (const std::exception&) {
+    // Close saves without setting the name, so after a failed Save As the font keeps
+    // the one it had rather than the name of a file that was never written.
+    if (target != filePath) shapeFile->setFontName(fontNameBefore);
+    throw;
+  }
   filePath = target;
   updateCaption();
   saveSettings(filePath);
   if (currentShape) {
     currentShape->clearSelection();
     Panel->repaint();
-    fillSourceView();
   }
   markSaved();
   RzRadioGroup1->setItemIndex(0);

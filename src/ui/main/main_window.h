@@ -176,6 +176,18 @@ class TFmMain : public QMainWindow, private EditHost {
   // File commands and the settings file.
   void connectFileCommands();
   void closeShapeFile();
+  // What Open takes from the settings file before it reads the font; a font that cannot
+  // be read puts the window back as it was.
+  struct StateBeforeOpen {
+    SettingsRecord settings;
+    std::string currentChar;
+    uint8_t directionFlag;
+    uint8_t gridSizeIndex;
+    int referenceFaceRow;
+    QFont refFont;
+  };
+  StateBeforeOpen stateBeforeOpen() const;
+  void restoreStateBeforeOpen(const StateBeforeOpen& state);
   void saveTo(const std::string& target);
   // Asks whether to save a modified file and saves it on Yes; returns whether it saved.
   bool offerToSave();
