@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QAction>
-#include <QApplication>
 #include <deque>
 
+#include "bench_application.h"
 #include "ui/main/main_window.h"
 
 namespace {
@@ -25,15 +25,6 @@ class HanziPrompts : public Prompts {
   void openDocument(const QString&, const QString&) override {}
 };
 
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "kelvane_bench";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
-}
-
 struct Window {
   Window() : main(std::make_unique<HanziPrompts>()) {
     main.showShapeFile(std::make_unique<GShpFile>(), "/tmp/kelvane-bench.shp");
@@ -43,7 +34,7 @@ struct Window {
 };
 
 void BM_AddHanziSet(benchmark::State& state) {
-  application();
+  benchApplication();
   for (auto _ : state) {
     state.PauseTiming();
     Window window;
@@ -54,7 +45,7 @@ void BM_AddHanziSet(benchmark::State& state) {
 BENCHMARK(BM_AddHanziSet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_UndoHanziSet(benchmark::State& state) {
-  application();
+  benchApplication();
   Window window;
   window.main.NNewShapeClick();
   for (auto _ : state) {
@@ -67,7 +58,7 @@ void BM_UndoHanziSet(benchmark::State& state) {
 BENCHMARK(BM_UndoHanziSet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 void BM_RedoHanziSet(benchmark::State& state) {
-  application();
+  benchApplication();
   Window window;
   window.main.NNewShapeClick();
   for (auto _ : state) {

@@ -9,7 +9,7 @@ constexpr size_t smallestBlock = 16;
 }  // namespace
 
 void PointStore::addBlock(size_t size) {
-  auto block = std::make_unique<GPoint[]>(size);
+  Block block(static_cast<GPoint*>(::operator new(size * sizeof(GPoint))));
   lastBlock_ = block.get();
   if (firstBlock_) {
     laterBlocks_.push_back(std::move(block));
@@ -21,21 +21,8 @@ void PointStore::addBlock(size_t size) {
   lastUsed_ = 0;
 }
 
-GPoint* PointStore::make(const GPoint& p) {
-  GPoint* place;
-  if (!released_.empty()) {
-    place = released_.back();
-    released_.pop_back();
-  } else {
-    // Blocks grow with the shape, so a path built point by point takes few allocations.
-    if (lastUsed_ == lastSize_) addBlock(std::max(smallestBlock, capacity_));
-    place = &lastBlock_[lastUsed_++];
-  }
-  *place = p;
-  return place;
-}
-
-void PointStore::release(GPoint* p) { released_.push_back(p); }
+// Blocks grow with the shape, so a path built point by point takes few allocations.
+void PointStore::growForOneMore() { addBlock(std::max(smallestBlock, capacity_)); }
 
 void PointStore::clear(size_t expected) {
   firstBlock_.reset();

@@ -34,6 +34,41 @@ class DefinitionReader {
   size_t count() const { return count_; }
 
   int32_t take() {
+    int32_t value;
+    if (takeCommon(value)) return value;
+    return takeAny();
+  }
+
+  void advance() {
+    if (at_ < end_) ++count_;
+    while (at_ < end_ && *at_ != ',') ++at_;
+    if (at_ < end_) ++at_;
+  }
+
+ private:
+  // Nearly every item reads "12,", "(12," or "-5),": one optional '(', one optional '-', up
+  // to nine digits, one optional ')' and the comma. Such an item is read here without a bound
+  // check for each byte; any other leaves the reader where it was.
+  bool takeCommon(int32_t& value) {
+    constexpr ptrdiff_t longest = 14;
+    if (end_ - at_ < longest) return false;
+    const char* p = at_;
+    if (*p == '(') ++p;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    const char* digits = p;
+    uint32_t n = 0;
+    while (classOf(*p) == digit && p - digits < 9) n = n * 10u + static_cast<uint32_t>(*p++ - '0');
+    if (p == digits) return false;
+    if (*p == ')') ++p;
+    if (*p != ',') return false;
+    at_ = p + 1;
+    ++count_;
+    value = static_cast<int32_t>(negative ? 0u - n : n);
+    return true;
+  }
+
+  int32_t takeAny() {
     const char* p = at_;
     while (p < end_ && classOf(*p) >= parenthesis) ++p;  // parentheses and blanks
     bool negative = false;
@@ -57,13 +92,6 @@ class DefinitionReader {
     return static_cast<int32_t>(negative ? 0u - value : value);
   }
 
-  void advance() {
-    if (at_ < end_) ++count_;
-    while (at_ < end_ && *at_ != ',') ++at_;
-    if (at_ < end_) ++at_;
-  }
-
- private:
   const char* at_;
   const char* end_;
   size_t count_ = 0;
@@ -94,7 +122,11 @@ void GShape::parseHeader(std::string_view line) {
 void GShape::parseDefinition(std::string_view text) {
   // The points are gathered first, so the path takes a single block of exactly their number,
   // and a definition refused half-way leaves the shape as it was.
-  thread_local std::vector<GPoint> decoded;
+  struct Decoded {
+    int32_t x, y;
+    uint8_t pen;
+  };
+  thread_local std::vector<Decoded> decoded;
   decoded.clear();
   DefinitionReader reader(text);
   uint8_t pen = 1;
@@ -102,7 +134,7 @@ void GShape::parseDefinition(std::string_view text) {
   auto moveBy = [&](int32_t dx, int32_t dy) {
     x = wrappingAdd(x, dx);
     y = wrappingAdd(y, dy);
-    decoded.emplace_back(x, y, pen);
+    decoded.push_back({x, y, pen});
   };
 
   auto checkLength = [&] {
@@ -143,10 +175,10 @@ void GShape::parseDefinition(std::string_view text) {
     }
   }
 
-  while (!decoded.empty() && decoded.back().isVirtual) decoded.pop_back();
+  while (!decoded.empty() && decoded.back().pen) decoded.pop_back();
   makeList();
   path_.clear();
   store_.clear(decoded.size());
   path_.reserve(decoded.size());
-  for (const GPoint& p : decoded) path_.push_back(store_.make(p));
+  for (const Decoded& p : decoded) path_.push_back(store_.make(GPoint(p.x, p.y, p.pen)));
 }

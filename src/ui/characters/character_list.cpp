@@ -5,8 +5,26 @@
 
 namespace {
 
-constexpr int kCodeRole = Qt::UserRole;
-constexpr int kBytesRole = Qt::UserRole + 1;
+// An item keeps its shape's code and list bytes as plain members, so a list of thousands is
+// filled without a QVariant for each of them.
+class CharacterItem : public QListWidgetItem {
+ public:
+  CharacterItem(const QString& caption, uint16_t code, const std::string& listBytes)
+      : QListWidgetItem(caption, nullptr, QListWidgetItem::UserType),
+        code_(code),
+        bytes_(listBytes) {}
+
+  static const CharacterItem* of(const QListWidgetItem* item) {
+    return item->type() == QListWidgetItem::UserType ? static_cast<const CharacterItem*>(item)
+                                                     : nullptr;
+  }
+  uint16_t code() const { return code_; }
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  uint16_t code_;
+  std::string bytes_;
+};
 
 class FixedHeightDelegate : public QStyledItemDelegate {
  public:
@@ -31,18 +49,17 @@ CharacterList::CharacterList(QWidget* parent) : QListWidget(parent) {
 
 void CharacterList::addCharacter(const QString& caption, uint16_t code,
                                  const std::string& listBytes) {
-  auto* item = new QListWidgetItem(caption);
-  item->setData(kCodeRole, code);
-  item->setData(kBytesRole, QByteArray(listBytes.data(), static_cast<qsizetype>(listBytes.size())));
-  addItem(item);
+  addItem(new CharacterItem(caption, code, listBytes));
 }
 
 uint16_t CharacterList::codeOf(const QListWidgetItem* item) {
-  return static_cast<uint16_t>(item->data(kCodeRole).toUInt());
+  const CharacterItem* character = CharacterItem::of(item);
+  return character ? character->code() : 0;
 }
 
 std::string CharacterList::bytesOf(const QListWidgetItem* item) {
-  return item->data(kBytesRole).toByteArray().toStdString();
+  const CharacterItem* character = CharacterItem::of(item);
+  return character ? character->bytes() : std::string();
 }
 
 void CharacterList::mousePressEvent(QMouseEvent* event) {

@@ -10,12 +10,18 @@ QByteArray asBytes(const std::string& bytes) {
   return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+// Opening a converter looks its name up among all the ones ICU knows, which costs far more
+// than converting a character: each thread keeps one decoder. Being stateless, it carries
+// nothing from one text to the next but its count of errors, so a text's bytes that are not
+// GBK are told by the replacement characters they decode to (GBK holds no U+FFFD itself).
+QString decodeGbk(const QByteArray& bytes) {
+  thread_local QStringDecoder decoder("GBK", QStringDecoder::Flag::Stateless);
+  return decoder.decode(bytes);
+}
+
 }  // namespace
 
-QString fromGbk(const std::string& bytes) {
-  QStringDecoder decoder("GBK", QStringDecoder::Flag::Stateless);
-  return decoder(asBytes(bytes));
-}
+QString fromGbk(const std::string& bytes) { return decodeGbk(asBytes(bytes)); }
 
 std::string toGbk(const QString& text, std::optional<char> substitute) {
   std::string out;
@@ -37,10 +43,14 @@ std::string toGbk(const QString& text, std::optional<char> substitute) {
   return out;
 }
 
-bool isDisplayableGbkCharacter(const std::string& bytes) {
-  QStringDecoder decoder("GBK", QStringDecoder::Flag::Stateless);
-  const QString text = decoder(asBytes(bytes));
-  if (decoder.hasError()) return false;
+std::optional<QString> displayableGbkCharacter(const std::string& bytes) {
+  QString text = decodeGbk(asBytes(bytes));
+  if (text.contains(QChar::ReplacementCharacter)) return std::nullopt;
   const QList<uint> codePoints = text.toUcs4();
-  return codePoints.size() == 1 && QChar::isPrint(codePoints[0]);
+  if (codePoints.size() != 1 || !QChar::isPrint(codePoints[0])) return std::nullopt;
+  return text;
+}
+
+bool isDisplayableGbkCharacter(const std::string& bytes) {
+  return displayableGbkCharacter(bytes).has_value();
 }

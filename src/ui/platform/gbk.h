@@ -19,5 +19,6 @@ QString fromGbk(const std::string& bytes);
 // given, which then stands for every such character.
 std::string toGbk(const QString& text, std::optional<char> substitute = std::nullopt);
 
-// Whether the bytes are exactly one printable GBK character.
+// The character when the bytes are exactly one printable GBK character.
+std::optional<QString> displayableGbkCharacter(const std::string& bytes);
 bool isDisplayableGbkCharacter(const std::string& bytes);
