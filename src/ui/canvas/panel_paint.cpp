@@ -17,6 +17,30 @@ const QColor kRubberBand(0, 0, 0);
 
 QPoint toQPoint(GridLayout::Pixel p) { return {p.x, p.y}; }
 
+// A point mark is the same few pixels wherever it stands, so it is drawn once into an image
+// (for each of its two colours and the panel colour it is filled with) and copied to every
+// point; without antialiasing the copy is the ring drawn in place, pixel for pixel.
+constexpr int kMarkCentre = 8;
+
+const QImage& pointMarkImage(bool selected, const QColor& fill) {
+  struct Mark {
+    QImage image;
+    QColor fill;
+  };
+  static Mark marks[2];
+  Mark& mark = marks[selected ? 1 : 0];
+  if (mark.image.isNull() || mark.fill != fill) {
+    mark.image = QImage(2 * kMarkCentre, 2 * kMarkCentre, QImage::Format_ARGB32_Premultiplied);
+    mark.image.fill(Qt::transparent);
+    mark.fill = fill;
+    QPainter painter(&mark.image);
+    painter.setPen(QPen(selected ? kSelectedMark : kMark, 3, Qt::SolidLine));
+    painter.setBrush(fill);
+    painter.drawEllipse(QRect(kMarkCentre - 3, kMarkCentre - 3, 6, 6));
+  }
+  return mark.image;
+}
+
 }  // namespace
 
 void TFmMain::PanelPaint(QPainter& canvas) {
@@ -103,9 +127,8 @@ void TFmMain::drawShape(QPainter& canvas, GShape* shape, bool showTrack, bool sh
 void TFmMain::drawPointMark(QPainter& canvas, const GPoint* point) {
   if (!point || !showPoints || cellSize == 0) return;
   const QPoint p = toQPoint(gridToPixel(point->x, point->y));
-  canvas.setPen(QPen(point->isSelected() ? kSelectedMark : kMark, 3, Qt::SolidLine));
-  canvas.setBrush(Panel->palette().color(QPalette::Window));
-  canvas.drawEllipse(QRect(p.x() - 3, p.y() - 3, 6, 6));
+  canvas.drawImage(p - QPoint(kMarkCentre, kMarkCentre),
+                   pointMarkImage(point->isSelected(), Panel->palette().color(QPalette::Window)));
 }
 
 // The outline of a Shift-drag selection, from its stored corners.
