@@ -34,6 +34,9 @@ class GShape {
   // Throws std::out_of_range for an empty text and std::length_error for a definition of
   // more than maxDefinitionItems items.
   void parseLine(std::string_view text);
+  // A definition text taken whole from the lines of a file: its line breaks are not part of
+  // it, so it reads as the lines joined would. Same errors as parseLine.
+  void parseDefinitionLines(std::string_view text);
   // Appends the header line and the definition lines.
   void writeTo(std::vector<std::string>& lines) const;
   // Appends the same lines to text, each ended by CR LF.
@@ -79,7 +82,7 @@ class GShape {
   void insertAt(size_t at, const GPoint& p);
   void removeAt(size_t at);
   void parseHeader(std::string_view line);
-  void parseDefinition(std::string_view text);
+  void parseDefinition(std::string_view text, bool acrossLines);
   // The definition text, written into buffer, and the number of items it holds.
   std::string_view encodeDefinition(std::string& buffer, int& items) const;
 

@@ -20,6 +20,14 @@ constexpr std::array<CharClass, 256> charClasses = [] {
   return classes;
 }();
 
+// A definition gathered from the lines of a file reads as if its line breaks were not there
+// either, as when the lines are joined.
+constexpr std::array<CharClass, 256> acrossLinesClasses = [] {
+  std::array<CharClass, 256> classes = charClasses;
+  classes['\r'] = classes['\n'] = parenthesis;
+  return classes;
+}();
+
 inline CharClass classOf(char c) { return charClasses[static_cast<uint8_t>(c)]; }
 
 // Reads a definition text item by item as DefinitionItems does, but as if the text had no
@@ -27,12 +35,13 @@ inline CharClass classOf(char c) { return charClasses[static_cast<uint8_t>(c)]; 
 // that finds the comma after it.
 class DefinitionReader {
  public:
-  explicit DefinitionReader(std::string_view text)
-      : at_(text.data()), end_(text.data() + text.size()) {}
+  DefinitionReader(std::string_view text, const std::array<CharClass, 256>& classes)
+      : at_(text.data()), end_(text.data() + text.size()), classes_(classes) {}
 
   // The items read so far; past the text's end every item reads as 0 and is not counted.
   size_t count() const { return count_; }
 
+  // Kept small, so that it is inlined at every call: the rare items go out of line.
   int32_t take() {
     int32_t value;
     if (takeCommon(value)) return value;
@@ -49,7 +58,7 @@ class DefinitionReader {
   // Nearly every item reads "12,", "(12," or "-5),": one optional '(', one optional '-', up
   // to nine digits, one optional ')' and the comma. Such an item is read here without a bound
   // check for each byte; any other leaves the reader where it was.
-  bool takeCommon(int32_t& value) {
+  [[gnu::always_inline]] bool takeCommon(int32_t& value) {
     constexpr ptrdiff_t longest = 14;
     if (end_ - at_ < longest) return false;
     const char* p = at_;
@@ -68,7 +77,7 @@ class DefinitionReader {
     return true;
   }
 
-  int32_t takeAny() {
+  [[gnu::noinline]] int32_t takeAny() {
     const char* p = at_;
     while (p < end_ && classOf(*p) >= parenthesis) ++p;  // parentheses and blanks
     bool negative = false;
@@ -92,8 +101,11 @@ class DefinitionReader {
     return static_cast<int32_t>(negative ? 0u - value : value);
   }
 
+  CharClass classOf(char c) const { return classes_[static_cast<uint8_t>(c)]; }
+
   const char* at_;
   const char* end_;
+  const std::array<CharClass, 256>& classes_;
   size_t count_ = 0;
 };
 
@@ -106,8 +118,13 @@ void GShape::parseLine(std::string_view text) {
   if (text[0] == '*') {
     parseHeader(text);
   } else {
-    parseDefinition(text);
+    parseDefinition(text, false);
   }
+}
+
+void GShape::parseDefinitionLines(std::string_view text) {
+  if (text.empty()) throw std::out_of_range("shape definition is empty");
+  parseDefinition(text, true);
 }
 
 void GShape::parseHeader(std::string_view line) {
@@ -119,19 +136,20 @@ void GShape::parseHeader(std::string_view line) {
   byteCount_ = static_cast<int16_t>(items.number());
 }
 
-void GShape::parseDefinition(std::string_view text) {
+void GShape::parseDefinition(std::string_view text, bool acrossLines) {
   // The points are gathered first, so the path takes a single block of exactly their number,
   // and a definition refused half-way leaves the shape as it was.
   struct Decoded {
     int32_t x, y;
     uint8_t pen;
   };
-  thread_local std::vector<Decoded> decoded;
+  thread_local std::vector<Decoded> decodedPoints;
+  std::vector<Decoded>& decoded = decodedPoints;
   decoded.clear();
-  DefinitionReader reader(text);
+  DefinitionReader reader(text, acrossLines ? acrossLinesClasses : charClasses);
   uint8_t pen = 1;
   int32_t x = 0, y = 0;
-  auto moveBy = [&](int32_t dx, int32_t dy) {
+  auto moveBy = [&](int32_t dx, int32_t dy) __attribute__((always_inline)) {
     x = wrappingAdd(x, dx);
     y = wrappingAdd(y, dy);
     decoded.push_back({x, y, pen});

@@ -1,4 +1,3 @@
-#include <bit>
 #include <cstring>
 #include <exception>
 
@@ -20,9 +19,11 @@ size_t countCommas(std::string_view text) {
     uint64_t word;
     std::memcpy(&word, text.data() + i, 8);
     const uint64_t x = word ^ commas;
-    // The high bit of each byte is set where the byte is not zero.
+    // The high bit of each byte is set where the byte is not zero; the multiplication adds
+    // the eight bits of the zero bytes up in the top byte.
     const uint64_t nonZero = ((x & low7) + low7) | x;
-    count += static_cast<size_t>(std::popcount(~nonZero & ~low7));
+    const uint64_t zeroBits = (~nonZero & ~low7) >> 7;
+    count += static_cast<size_t>((zeroBits * 0x0101010101010101ull) >> 56);
   }
   for (; i < text.size(); ++i) count += text[i] == ',';
   return count;
@@ -35,8 +36,10 @@ size_t countCommas(std::string_view text) {
 // its byte count needs. Lines taken by a record are not looked at again.
 class ShpReader {
  public:
-  ShpReader(GShpFile& file, const std::vector<std::string_view>& lines, const std::string& source)
-      : file_(file), lines_(lines), source_(source) {}
+  // Lines split from one text lie one after the other in it, only their breaks between them.
+  ShpReader(GShpFile& file, const std::vector<std::string_view>& lines, const std::string& source,
+            bool linesAreContiguous)
+      : file_(file), lines_(lines), source_(source), linesAreContiguous_(linesAreContiguous) {}
 
   void read() {
     file_.clearShapes();
@@ -175,9 +178,15 @@ class ShpReader {
     setMetrics(v.numbers[0], v.numbers[1], true);
   }
 
-  void parse(GShape& shape, std::string_view text, size_t lineIndex) const {
+  // A definition taken in place from the file's bytes reads across its line breaks.
+  enum class Text { line, acrossLines };
+  void parse(GShape& shape, std::string_view text, size_t lineIndex, Text kind = Text::line) const {
     try {
-      shape.parseLine(text);
+      if (kind == Text::acrossLines) {
+        shape.parseDefinitionLines(text);
+      } else {
+        shape.parseLine(text);
+      }
     } catch (const std::exception& e) {
       fail(lineIndex, std::string("cannot read the shape: ") + e.what());
     }
@@ -190,28 +199,39 @@ class ShpReader {
     parse(*shape, lines_[at], at);
 
     // Items are counted as the lines come, so a definition spread over many
-    // lines is gathered in linear time. A definition of one line is read in place.
+    // lines is gathered in linear time.
     const auto wanted = static_cast<uint16_t>(shape->byteCount());
-    definition_.clear();
-    std::string_view text;
+    const size_t firstLine = next_;
     size_t commas = 0;
-    auto items = [&] { return commas + (!text.empty() && text.back() != ',' ? 1 : 0); };
+    bool anyText = false;
+    char firstByte = 0, lastByte = 0;  // of the text taken so far
+    auto items = [&] { return commas + (anyText && lastByte != ',' ? 1 : 0); };
     while (items() < wanted) {
       const std::string_view line = take(at);
-      if (text.empty() && definition_.empty()) {
-        text = line;
-      } else {
-        if (definition_.empty()) definition_ = text;
-        definition_ += line;
-        text = definition_;
-      }
       commas += countCommas(line);
+      if (!line.empty()) {
+        if (!anyText) firstByte = line.front();
+        anyText = true;
+        lastByte = line.back();
+      }
     }
-    if (text.empty()) {
+    if (!anyText) {
       fail(at, "shape " + std::to_string(shape->code()) + " has no definition (byte count " +
                    std::to_string(shape->byteCount()) + ")");
     }
-    parse(*shape, text, at);
+    // A text starting with '*' reads as a header line, as parseLine has it.
+    if (linesAreContiguous_ && firstByte != '*') {
+      // The lines lie one after the other in the file's bytes: the definition is read in
+      // place, from the first line's start to the last one's end.
+      const char* begin = lines_[firstLine].data();
+      const std::string_view lastLine = lines_[next_ - 1];
+      const auto length = static_cast<size_t>(lastLine.data() + lastLine.size() - begin);
+      parse(*shape, std::string_view(begin, length), at, Text::acrossLines);
+    } else {
+      definition_.clear();
+      for (size_t i = firstLine; i < next_; ++i) definition_ += lines_[i];
+      parse(*shape, definition_, at);
+    }
     file_.addShape(std::move(shape));
   }
 
@@ -219,12 +239,13 @@ class ShpReader {
   const std::vector<std::string_view>& lines_;
   const std::string& source_;
   size_t next_ = 0;
-  std::string definition_;  // the lines of a definition that spans several
+  const bool linesAreContiguous_;
+  std::string definition_;  // the lines of a definition joined, where they are not contiguous
 };
 
 void GShpFile::loadLines(const std::vector<std::string>& lines, const std::string& sourceName) {
   const std::vector<std::string_view> views(lines.begin(), lines.end());
-  ShpReader(*this, views, sourceName).read();
+  ShpReader(*this, views, sourceName, false).read();
 }
 
 void GShpFile::loadBytes(std::string_view bytes, const std::string& sourceName) {
@@ -232,7 +253,7 @@ void GShpFile::loadBytes(std::string_view bytes, const std::string& sourceName) 
     throw FileError(sourceName, "the file is larger than a shape file can be (over " +
                                     std::to_string(maxFileBytes / (1024 * 1024)) + " MB)");
   }
-  ShpReader(*this, splitLineViews(bytes), sourceName).read();
+  ShpReader(*this, splitLineViews(bytes), sourceName, true).read();
 }
 
 void GShpFile::load(const std::string& path) {
