@@ -67,17 +67,26 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
   if (!fileExists(path_)) return;
   std::ifstream in(path_, std::ios::binary);
   if (!in) return;
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  splitIntoLines(content);
+}
+
+IniFile::IniFile(std::string path, std::string_view bytes) : path_(std::move(path)) {
+  splitIntoLines(bytes);
+}
+
+void IniFile::splitIntoLines(std::string_view bytes) {
   size_t pos = 0;
-  while (pos < content.size()) {
-    size_t end = content.find_first_of("\r\n", pos);
-    if (end == std::string::npos) {
-      lines_.push_back({content.substr(pos), ""});
+  while (pos < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) {
+      lines_.push_back({std::string(bytes.substr(pos)), ""});
       break;
     }
     size_t next = end + 1;
-    if (content[end] == '\r' && next < content.size() && content[next] == '\n') ++next;
-    lines_.push_back({content.substr(pos, end - pos), content.substr(end, next - end)});
+    if (bytes[end] == '\r' && next < bytes.size() && bytes[next] == '\n') ++next;
+    lines_.push_back(
+        {std::string(bytes.substr(pos, end - pos)), std::string(bytes.substr(end, next - end))});
     pos = next;
   }
 }
@@ -145,33 +154,34 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
       keyName[0] == '#')
     refuse("bad key name");
 
-  std::vector<Line> lines = lines_;
   size_t i = findKey(sectionName, keyName);
-  if (i < lines.size()) {
-    Line& line = lines[i];
+  if (i < lines_.size()) {
+    Line& line = lines_[i];
     line.text.resize(parse(line.text).valueStart);
     line.text.append(value);
   } else {
     std::vector<Line> added;
     std::optional<size_t> at = insertionPoint(sectionName);
     if (!at) {
-      at = lines.size();
+      at = lines_.size();
       added.push_back({"[" + std::string(sectionName) + "]", "\r\n"});
     }
     added.push_back({std::string(keyName) + "=" + std::string(value), "\r\n"});
-    if (*at > 0 && lines[*at - 1].ending.empty()) lines[*at - 1].ending = "\r\n";
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*at), added.begin(), added.end());
+    if (*at > 0 && lines_[*at - 1].ending.empty()) lines_[*at - 1].ending = "\r\n";
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*at), added.begin(), added.end());
   }
-  replaceFile(lines);
-  lines_ = std::move(lines);
 }
 
 void IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
   writeString(section, key, std::to_string(value));
 }
 
-void IniFile::replaceFile(const std::vector<Line>& lines) const {
-  std::string content;
-  for (const Line& line : lines) content += line.text + line.ending;
-  if (!replaceFileContents(path_, content)) throw IniWriteError("Unable to write to " + path_);
+std::string IniFile::content() const {
+  std::string bytes;
+  for (const Line& line : lines_) bytes += line.text + line.ending;
+  return bytes;
+}
+
+void IniFile::save() const {
+  if (!replaceFileContents(path_, content())) throw IniWriteError("Unable to write to " + path_);
 }

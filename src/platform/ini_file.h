@@ -16,10 +16,13 @@ class IniWriteError : public std::runtime_error {
 // the manner of the Windows private-profile functions.
 //
 // The file is read once, when the object is made; a missing or unreadable file reads as
-// empty, and nothing is created by reading. Every write changes the lines held in memory
-// and replaces the whole file at once (through a temporary file beside it), so each
-// written key is on disk when the call returns and a failed write leaves both the file and
-// this object as they were.
+// empty, and nothing is created by reading. Writes change the lines held in memory only;
+// save() then replaces the whole file at once (through a temporary file beside it), so a
+// batch of keys costs one replacement and a failed save leaves both the file and this
+// object as they were (the changes stay in memory for another try).
+//
+// Any bytes read as some lines: binary junk, NUL bytes and lines of any length are taken
+// as foreign lines or values and never make reading fail.
 //
 // How lines are understood:
 // - Section and key names match ASCII letters case-insensitively; surrounding blanks and
@@ -35,6 +38,8 @@ class IniWriteError : public std::runtime_error {
 class IniFile {
  public:
   explicit IniFile(std::string path);
+  // Reads the given bytes as the content of the file at path, which save() writes.
+  IniFile(std::string path, std::string_view bytes);
 
   const std::string& path() const { return path_; }
 
@@ -45,12 +50,18 @@ class IniFile {
   // or a value that is not a whole number in int range gives defaultValue.
   int readInteger(std::string_view section, std::string_view key, int defaultValue) const;
 
-  // Raise IniWriteError("Unable to write to <path>") when the file cannot be written.
-  // Text that would break the file's line structure is refused with the same message and
-  // a reason: a line break anywhere, an empty section name or one holding ']', an empty key
-  // or one holding '=' or starting like a header or a comment.
+  // Change the lines in memory. Text that would break the file's line structure is refused
+  // with IniWriteError("Unable to write to <path>: <reason>"): a line break anywhere, an
+  // empty section name or one holding ']', an empty key or one holding '=' or starting like
+  // a header or a comment.
   void writeString(std::string_view section, std::string_view key, std::string_view value);
   void writeInteger(std::string_view section, std::string_view key, int value);
+
+  // The bytes save() writes: every line as read or written, with its own line ending.
+  std::string content() const;
+  // Replaces the file with content(); raises IniWriteError("Unable to write to <path>")
+  // when the file cannot be written.
+  void save() const;
 
  private:
   struct Line {
@@ -63,7 +74,7 @@ class IniFile {
   // Where a new key of section goes: after the last key of the first section of that name,
   // or right after its header; nullopt when there is no such section.
   std::optional<size_t> insertionPoint(std::string_view section) const;
-  void replaceFile(const std::vector<Line>& lines) const;
+  void splitIntoLines(std::string_view bytes);
 
   std::string path_;
   std::vector<Line> lines_;

@@ -13,6 +13,7 @@
 
 namespace {
 
+using namespace std::string_view_literals;
 using IniFileTest = TempDirTest;
 
 std::string writeMessage(const std::function<void()>& write) {
@@ -35,8 +36,8 @@ TEST_F(IniFileTest, ADirectoryReadsDefaultsAndCannotBeWritten) {
   std::filesystem::create_directory(path("d.cfg"));
   IniFile ini(path("d.cfg"));
   EXPECT_EQ(ini.readInteger("FONT", "SIZE", 3), 3);
-  EXPECT_EQ(writeMessage([&] { ini.writeInteger("FONT", "SIZE", 5); }),
-            "Unable to write to " + path("d.cfg"));
+  ini.writeInteger("FONT", "SIZE", 5);
+  EXPECT_EQ(writeMessage([&] { ini.save(); }), "Unable to write to " + path("d.cfg"));
 }
 
 TEST_F(IniFileTest, MissingKeyOrSectionReadsDefault) {
@@ -94,6 +95,8 @@ TEST_F(IniFileTest, WritingCreatesFileSectionsAndKeysInOrder) {
   ini.writeInteger("OTHER", "LISTWIDTH", 104);
   ini.writeInteger("REF", "FONTSIZE", -240);
   ini.writeInteger("FONT", "SIZE", 3);
+  EXPECT_EQ(entryCount(), 0);  // nothing is written before save
+  ini.save();
   EXPECT_EQ(readBytes(path("hz.cfg")),
             "[REF]\r\nMODE=0\r\nLASTCHAR=\r\nFONTSIZE=-240\r\n"
             "[OTHER]\r\nLISTWIDTH=104\r\n[FONT]\r\nSIZE=3\r\n");
@@ -124,6 +127,7 @@ TEST_F(IniFileTest, ReplacingValuesKeepsEveryOtherByte) {
 
   ini.writeInteger("ref", "MODE", 2);
   ini.writeString("REF", "FONTNAME", "\xBA\xDA\xCC\xE5");
+  ini.save();
   EXPECT_EQ(readBytes(path("h.cfg")),
             "; 字库设置\n"
             "[REF]\n"
@@ -140,6 +144,7 @@ TEST_F(IniFileTest, ReplacingValuesKeepsEveryOtherByte) {
   // a new section after an unterminated last line gives that line its CR LF.
   ini.writeInteger("REF", "TOP", 3);
   ini.writeInteger("FONT", "FLAG", 1);
+  ini.save();
   EXPECT_EQ(readBytes(path("h.cfg")),
             "; 字库设置\n"
             "[REF]\n"
@@ -164,6 +169,7 @@ TEST_F(IniFileTest, NamesMatchCaseInsensitivelyAndTheFirstOfRepeatsCounts) {
   EXPECT_EQ(ini.readInteger("font", "FLAG", 0), 1);  // repeated section still searched
   ini.writeInteger("FONT", "SIZE", 9);
   ini.writeInteger("FONT", "NEW", 4);
+  ini.save();
   EXPECT_EQ(readBytes(path("d.cfg")),
             "[ Font ]\r\nsize=9\r\nSIZE=6\r\nNEW=4\r\n[OTHER]\r\nSIZE=7\r\n[FONT]\r\nSIZE=8\r\n"
             "FLAG=1\r\n");
@@ -173,7 +179,9 @@ TEST_F(IniFileTest, NamesMatchCaseInsensitivelyAndTheFirstOfRepeatsCounts) {
 TEST_F(IniFileTest, KeepsTheFilesPermissions) {
   writeBytes(path("p.cfg"), "[A]\r\nB=1\r\n");
   std::filesystem::permissions(path("p.cfg"), std::filesystem::perms(0640));
-  IniFile(path("p.cfg")).writeInteger("A", "B", 2);
+  IniFile ini(path("p.cfg"));
+  ini.writeInteger("A", "B", 2);
+  ini.save();
   EXPECT_EQ(std::filesystem::status(path("p.cfg")).permissions(), std::filesystem::perms(0640));
   EXPECT_EQ(entryCount(), 1);
 }
@@ -182,9 +190,9 @@ TEST_F(IniFileTest, WriteIntoAMissingDirectoryOrUnderAFileFails) {
   writeBytes(path("plain"), "x");
   for (const std::string& target : {path("missing/hz.cfg"), path("plain/hz.cfg")}) {
     IniFile ini(target);
-    EXPECT_EQ(writeMessage([&] { ini.writeInteger("REF", "MODE", 1); }),
-              "Unable to write to " + target);
-    EXPECT_EQ(ini.readInteger("REF", "MODE", -1), -1);
+    ini.writeInteger("REF", "MODE", 1);
+    EXPECT_EQ(writeMessage([&] { ini.save(); }), "Unable to write to " + target);
+    EXPECT_EQ(ini.readInteger("REF", "MODE", -1), 1);  // still held for another try
   }
   EXPECT_EQ(entryCount(), 1);
   EXPECT_EQ(readBytes(path("plain")), "x");
@@ -202,14 +210,18 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFileAndNoTemporary) {
   small.rlim_cur = 64;
   auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  std::string message = writeMessage([&] { ini.writeInteger("REF", "MODE", 2); });
+  ini.writeInteger("REF", "MODE", 2);
+  std::string message = writeMessage([&] { ini.save(); });
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
 
   EXPECT_EQ(message, "Unable to write to " + path("hz.cfg"));
   EXPECT_EQ(readBytes(path("hz.cfg")), before);
   EXPECT_EQ(entryCount(), 1);
-  EXPECT_EQ(ini.readInteger("REF", "MODE", 0), 1);
+  // The object keeps what it held, so the same save works once there is room.
+  EXPECT_EQ(ini.readInteger("REF", "MODE", 0), 2);
+  ini.save();
+  EXPECT_EQ(IniFile(path("hz.cfg")).readInteger("REF", "MODE", 0), 2);
 }
 
 TEST_F(IniFileTest, RefusesTextThatWouldBreakTheLines) {
@@ -222,7 +234,27 @@ TEST_F(IniFileTest, RefusesTextThatWouldBreakTheLines) {
   EXPECT_EQ(writeMessage([&] { ini.writeString("REF", "A=B", "1"); }), prefix + "bad key name");
   EXPECT_EQ(writeMessage([&] { ini.writeString("REF", " ", "1"); }), prefix + "bad key name");
   EXPECT_EQ(writeMessage([&] { ini.writeString("R]", "A", "1"); }), prefix + "bad section name");
+  ini.save();
   EXPECT_EQ(readBytes(path("r.cfg")), before);
+}
+
+// Bytes given to the object read as the file would; save writes them to its path, and a
+// damaged file reads as lines and defaults, never as an error.
+TEST_F(IniFileTest, ReadsGivenBytesLikeAFile) {
+  IniFile ini(path("b.cfg"), "[REF]\rMODE=2\n\0junk\xFF\xFE=\r\n[REF]\r\nLEFT=0x\0\r\nTOP=4"sv);
+  EXPECT_EQ(entryCount(), 0);
+  EXPECT_EQ(ini.readInteger("REF", "MODE", 0), 2);
+  EXPECT_EQ(ini.readInteger("REF", "LEFT", 7), 7);
+  EXPECT_EQ(ini.readInteger("REF", "TOP", 0), 4);
+  ini.writeInteger("REF", "TOP", 5);
+  EXPECT_EQ(ini.content(), "[REF]\rMODE=2\n\0junk\xFF\xFE=\r\n[REF]\r\nLEFT=0x\0\r\nTOP=5"sv);
+  ini.save();
+  EXPECT_EQ(readBytes(path("b.cfg")), ini.content());
+
+  const std::string huge = "[REF]\r\nFONTNAME=" + std::string(1 << 20, '\xD6') + "\r\nMODE=1";
+  IniFile big(path("c.cfg"), huge);
+  EXPECT_EQ(big.readString("REF", "FONTNAME", "").size(), size_t{1} << 20);
+  EXPECT_EQ(big.readInteger("REF", "MODE", 0), 1);
 }
 
 }  // namespace

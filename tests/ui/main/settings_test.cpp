@@ -164,3 +164,20 @@ TEST_F(SettingsTest, TheReferenceSettingsComeBackWithTheFont) {
   EXPECT_EQ(TFmMainProbe::refFontSize(*window), 300);
   EXPECT_FALSE(caption().endsWith(" *"));
 }
+
+TEST_F(SettingsTest, AFontWithAGarbageSettingsFileOpens) {
+  writeBytes(path("a.shp"), asciiFont());
+  using namespace std::string_literals;
+  std::string garbage = "\xFF\xD8\xFF\xE0\0\x10JFIF\0\n[REF]\nMODE=1\n[REF]\nLASTCHAR="s;
+  garbage += std::string(100000, '\xA1') + "\r\n[WINDOW]\r\nWIDTH=2147483647\r\nHEIGHT=-9\r\n";
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 167 + 3) % 256);
+  writeBytes(path("a.cfg"), garbage);
+  run("NMOpen", path("a.shp"));
+
+  EXPECT_TRUE(prompts->errors.isEmpty()) << prompts->errors.join("\n").toStdString();
+  ASSERT_NE(file(), nullptr);
+  EXPECT_EQ(file()->shapeCount(), 2);
+  EXPECT_EQ(list()->count(), 2);
+  EXPECT_EQ(TFmMainProbe::refMode(*window), 1);
+  EXPECT_EQ(window->size(), QSize(811, 712));
+}
