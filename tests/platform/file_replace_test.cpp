@@ -76,7 +76,11 @@ TEST_F(ReplaceFaults, AFailureAtAnyStepLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(asked(ReplaceStep::rename), c.step == ReplaceStep::rename);
     EXPECT_EQ(readBytes(font), kOldFont);
 
-    EXPECT_EQ(messageOf([&] { IniFile(settings).writeInteger("FONT", "SIZE", 5); }),
+    EXPECT_EQ(messageOf([&] {
+                IniFile ini(settings);
+                ini.writeInteger("FONT", "SIZE", 5);
+                ini.save();
+              }),
               "Unable to write to " + settings);
     EXPECT_EQ(readBytes(settings),
               "[FONT]\r\n"
