@@ -1,9 +1,5 @@
 #include "model/point.h"
 
-GPoint GPoint::delta(const GPoint& to, const GPoint& from) {
-  return GPoint(wrappingSub(to.x, from.x), wrappingSub(to.y, from.y), to.isVirtual);
-}
-
 bool GPoint::differs(const GPoint& a, const GPoint& b) { return a.x != b.x || a.y != b.y; }
 
 bool GPoint::samePlace(const GPoint& a, const GPoint& b) { return a.x == b.x && a.y == b.y; }

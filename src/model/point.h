@@ -2,6 +2,15 @@
 
 #include <cstdint>
 
+// 32-bit arithmetic that wraps instead of overflowing, as the shape text's
+// displacements accumulate.
+inline int32_t wrappingAdd(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+inline int32_t wrappingSub(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+
 // One point of a character's path, in grid units (y up, origin on the baseline).
 // A virtual point is reached with the pen lifted; the segment to a real point is drawn.
 struct GPoint {
@@ -15,7 +24,9 @@ struct GPoint {
   virtual ~GPoint() = default;
 
   // (to - from), carrying to's pen state; coordinates wrap like 32-bit machine integers.
-  static GPoint delta(const GPoint& to, const GPoint& from);
+  static GPoint delta(const GPoint& to, const GPoint& from) {
+    return GPoint(wrappingSub(to.x, from.x), wrappingSub(to.y, from.y), to.isVirtual);
+  }
   static bool differs(const GPoint& a, const GPoint& b);
   static bool samePlace(const GPoint& a, const GPoint& b);
 
@@ -29,11 +40,3 @@ struct GPoint {
   void translate(const GPoint& offset);
 };
 
-// 32-bit arithmetic that wraps instead of overflowing, as the shape text's
-// displacements accumulate.
-inline int32_t wrappingAdd(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-inline int32_t wrappingSub(int32_t a, int32_t b) {
-  return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
-}

@@ -36,7 +36,10 @@ inline CharClass classOf(char c) { return charClasses[static_cast<uint8_t>(c)]; 
 class DefinitionReader {
  public:
   DefinitionReader(std::string_view text, const std::array<CharClass, 256>& classes)
-      : at_(text.data()), end_(text.data() + text.size()), classes_(classes) {}
+      : at_(text.data()),
+        end_(text.data() + text.size()),
+        classes_(classes),
+        acrossLines_(&classes == &acrossLinesClasses) {}
 
   // The items read so far; past the text's end every item reads as 0 and is not counted.
   size_t count() const { return count_; }
@@ -55,13 +58,16 @@ class DefinitionReader {
   }
 
  private:
-  // Nearly every item reads "12,", "(12," or "-5),": one optional '(', one optional '-', up
-  // to nine digits, one optional ')' and the comma. Such an item is read here without a bound
-  // check for each byte; any other leaves the reader where it was.
+  // Nearly every item reads "12,", "(12," or "-5),": (a line break,) one optional '(', one optional
+  // '-', up to nine digits, one optional ')' and the comma. Such an item is read here without a
+  // bound check for each byte; any other leaves the reader where it was.
   [[gnu::always_inline]] bool takeCommon(int32_t& value) {
-    constexpr ptrdiff_t longest = 14;
+    constexpr ptrdiff_t longest = 16;
     if (end_ - at_ < longest) return false;
     const char* p = at_;
+    // Across lines, an item may begin the next line.
+    if (acrossLines_ && *p == '\r') ++p;
+    if (acrossLines_ && *p == '\n') ++p;
     if (*p == '(') ++p;
     const bool negative = *p == '-';
     if (negative) ++p;
@@ -106,6 +112,7 @@ class DefinitionReader {
   const char* at_;
   const char* end_;
   const std::array<CharClass, 256>& classes_;
+  const bool acrossLines_;
   size_t count_ = 0;
 };
 
@@ -155,7 +162,7 @@ void GShape::parseDefinition(std::string_view text, bool acrossLines) {
     decoded.push_back({x, y, pen});
   };
 
-  auto checkLength = [&] {
+  auto checkLength = [&]() __attribute__((always_inline)) {
     if (reader.count() > maxDefinitionItems) {
       throw std::length_error("the definition has more than " + std::to_string(maxDefinitionItems) +
                               " items");

@@ -40,7 +40,7 @@ class DefinitionWriter {
     at_ += text.size();
     count_ += items;
   }
-  void pair(int32_t dx, int32_t dy) {
+  [[gnu::always_inline]] void pair(int32_t dx, int32_t dy) {
     *at_++ = '(';
     number(dx);
     *at_++ = ',';
@@ -57,7 +57,7 @@ class DefinitionWriter {
   int count() const { return count_; }
 
  private:
-  void number(int32_t n) {
+  [[gnu::always_inline]] void number(int32_t n) {
     // Most displacements are short: those below 1000 are written without to_chars.
     const uint32_t magnitude = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
     if (magnitude >= 1000) {

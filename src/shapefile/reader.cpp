@@ -1,5 +1,7 @@
 #include <cstring>
 #include <exception>
+#include <functional>
+#include <thread>
 
 #include "platform/text_lines.h"
 #include "shapefile/read_error.h"
@@ -44,17 +46,25 @@ class ShpReader {
   void read() {
     file_.clearShapes();
     if (lines_.empty()) return;
-    readFontHeader();
-    while (next_ < lines_.size()) {
-      const size_t at = next_;
-      const std::string_view line = take();
-      if (line.empty() || line[0] != '*') continue;  // comments, stray text, blank lines
-      if (leadingNumber(line.substr(1)) == 0) {
-        readLateFontHeader(at);
-      } else {
-        readShape(at);
+    try {
+      readFontHeader();
+      while (next_ < lines_.size()) {
+        const size_t at = next_;
+        const std::string_view line = take();
+        if (line.empty() || line[0] != '*') continue;  // comments, stray text, blank lines
+        if (leadingNumber(line.substr(1)) == 0) {
+          readLateFontHeader(at);
+        } else {
+          readShape(at);
+        }
       }
+    } catch (...) {
+      // The shapes before the fault stay read; a fault in one of their definitions, being
+      // earlier in the file, is the one reported.
+      decodePending();
+      throw;
     }
+    decodePending();
   }
 
  private:
@@ -226,7 +236,8 @@ class ShpReader {
       const char* begin = lines_[firstLine].data();
       const std::string_view lastLine = lines_[next_ - 1];
       const auto length = static_cast<size_t>(lastLine.data() + lastLine.size() - begin);
-      parse(*shape, std::string_view(begin, length), at, Text::acrossLines);
+      pending_.push_back({shape.get(), std::string_view(begin, length), at});
+      pendingBytes_ += length;
     } else {
       definition_.clear();
       for (size_t i = firstLine; i < next_; ++i) definition_ += lines_[i];
@@ -235,12 +246,64 @@ class ShpReader {
     file_.addShape(std::move(shape));
   }
 
+  // Definitions read in place are decoded once the records are all taken, on two threads
+  // when there is enough of them to be worth it: decoding is nearly all of the reading.
+  struct PendingDefinition {
+    GShape* shape;
+    std::string_view text;
+    size_t line;
+  };
+  struct Failure {
+    size_t index = SIZE_MAX;  // of the first pending definition that could not be read
+    std::string what;
+  };
+  static constexpr size_t bytesWorthASecondThread = size_t{1} << 20;
+
+  static void decodeRange(const std::vector<PendingDefinition>& pending, size_t begin, size_t end,
+                          Failure& failure) {
+    for (size_t i = begin; i < end; ++i) {
+      try {
+        pending[i].shape->parseDefinitionLines(pending[i].text);
+      } catch (const std::exception& e) {
+        failure = {i, e.what()};
+        return;
+      }
+    }
+  }
+
+  void decodePending() {
+    std::vector<PendingDefinition> pending;
+    pending.swap(pending_);
+    Failure first, second;
+    size_t half = pending.size();
+    if (pendingBytes_ >= bytesWorthASecondThread && std::thread::hardware_concurrency() > 1) {
+      size_t bytes = 0;
+      for (half = 0; half < pending.size() && bytes < pendingBytes_ / 2; ++half) {
+        bytes += pending[half].text.size();
+      }
+    }
+    if (half < pending.size()) {
+      std::thread helper(decodeRange, std::cref(pending), half, pending.size(), std::ref(second));
+      decodeRange(pending, 0, half, first);
+      helper.join();
+    } else {
+      decodeRange(pending, 0, pending.size(), first);
+    }
+    const Failure& failure = first.index != SIZE_MAX ? first : second;
+    if (failure.index == SIZE_MAX) return;
+    // As when reading stops at the fault: the shapes from the faulty one on are not kept.
+    file_.takeShapesFrom(file_.indexOf(pending[failure.index].shape));
+    fail(pending[failure.index].line, "cannot read the shape: " + failure.what);
+  }
+
   GShpFile& file_;
   const std::vector<std::string_view>& lines_;
   const std::string& source_;
   size_t next_ = 0;
   const bool linesAreContiguous_;
   std::string definition_;  // the lines of a definition joined, where they are not contiguous
+  std::vector<PendingDefinition> pending_;
+  size_t pendingBytes_ = 0;
 };
 
 void GShpFile::loadLines(const std::vector<std::string>& lines, const std::string& sourceName) {
