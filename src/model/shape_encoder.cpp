@@ -40,13 +40,17 @@ class DefinitionWriter {
     at_ += text.size();
     count_ += items;
   }
+  // Bytes go through a local pointer: a char store may alias any member, so writing through
+  // at_ itself would reload and store it for every byte.
   [[gnu::always_inline]] void pair(int32_t dx, int32_t dy) {
-    *at_++ = '(';
-    number(dx);
-    *at_++ = ',';
-    number(dy);
-    *at_++ = ')';
-    *at_++ = ',';
+    char* p = at_;
+    *p++ = '(';
+    p = number(p, dx);
+    *p++ = ',';
+    p = number(p, dy);
+    *p++ = ')';
+    *p++ = ',';
+    at_ = p;
     count_ += 2;
   }
   void end() {
@@ -57,17 +61,31 @@ class DefinitionWriter {
   int count() const { return count_; }
 
  private:
-  [[gnu::always_inline]] void number(int32_t n) {
-    // Most displacements are short: those below 1000 are written without to_chars.
-    const uint32_t magnitude = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
-    if (magnitude >= 1000) {
-      at_ = std::to_chars(at_, at_ + 12, n).ptr;
-      return;
+  // The digits of 0 to 999, four bytes each (the last one unused), and their number.
+  struct ShortNumbers {
+    char digits[1000][4];
+    uint8_t length[1000];
+  };
+  static constexpr ShortNumbers shortNumbers = [] {
+    ShortNumbers table{};
+    for (int n = 0; n < 1000; ++n) {
+      int length = n >= 100 ? 3 : n >= 10 ? 2 : 1;
+      table.length[n] = static_cast<uint8_t>(length);
+      for (int i = length - 1, rest = n; i >= 0; --i, rest /= 10) {
+        table.digits[n][i] = static_cast<char>('0' + rest % 10);
+      }
     }
-    if (n < 0) *at_++ = '-';
-    if (magnitude >= 100) *at_++ = static_cast<char>('0' + magnitude / 100);
-    if (magnitude >= 10) *at_++ = static_cast<char>('0' + magnitude / 10 % 10);
-    *at_++ = static_cast<char>('0' + magnitude % 10);
+    return table;
+  }();
+
+  // Most displacements are short: those below 1000 are copied from the table, four bytes at
+  // once (the buffer has room past every number).
+  [[gnu::always_inline]] static char* number(char* p, int32_t n) {
+    const uint32_t magnitude = n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n);
+    if (magnitude >= 1000) return std::to_chars(p, p + 12, n).ptr;
+    if (n < 0) *p++ = '-';
+    std::memcpy(p, shortNumbers.digits[magnitude], 4);
+    return p + shortNumbers.length[magnitude];
   }
 
   char* begin_;
