@@ -1,4 +1,6 @@
 #include <cstdio>
+#include <functional>
+#include <thread>
 
 #include "platform/text_lines.h"
 #include "shapefile/shpfile.h"
@@ -6,6 +8,7 @@
 namespace {
 
 constexpr size_t maxFontName = 255;
+constexpr size_t pointsWorthASecondThread = 100'000;
 
 // The header lines are short runs of numbers.
 template <typename... Numbers>
@@ -71,11 +74,33 @@ std::string GShpFile::encode(const LocalDate& date) const {
       break;
   }
   text += "\r\n";
-  if (shapes_) {
-    for (const auto& shape : *shapes_) {
-      shape->appendText(text);
-      text += "\r\n";
+  if (!shapes_) return text;
+
+  // A large font is written in two halves at once, the second into its own text.
+  const ShapeList& shapes = *shapes_;
+  auto appendShapes = [&shapes](std::string& out, size_t begin, size_t end) {
+    for (size_t i = begin; i < end; ++i) {
+      shapes[i]->appendText(out);
+      out += "\r\n";
     }
+  };
+  size_t half = shapes.size();
+  if (points >= pointsWorthASecondThread && std::thread::hardware_concurrency() > 1) {
+    size_t counted = 0;
+    for (half = 0; half < shapes.size() && counted < points / 2; ++half) {
+      counted += static_cast<size_t>(shapes[half]->pointCount());
+    }
+  }
+  std::string secondHalf;
+  std::thread helper;
+  if (half < shapes.size()) {
+    secondHalf.reserve(text.capacity() / 2);
+    helper = std::thread(appendShapes, std::ref(secondHalf), half, shapes.size());
+  }
+  appendShapes(text, 0, half);
+  if (helper.joinable()) {
+    helper.join();
+    text += secondHalf;
   }
   return text;
 }

@@ -10,9 +10,7 @@
 #include "shapefile/shpfile.h"
 
 // Reads shape source text as a file named font.shp would be read.
-inline void loadText(GShpFile& font, const std::string& text) {
-  font.loadLines(splitLines(text), "font.shp");
-}
+inline void loadText(GShpFile& font, const std::string& text) { font.loadBytes(text, "font.shp"); }
 
 struct PathPoint {
   int32_t x, y;
