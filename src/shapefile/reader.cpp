@@ -38,10 +38,10 @@ size_t countCommas(std::string_view text) {
 // its byte count needs. Lines taken by a record are not looked at again.
 class ShpReader {
  public:
-  // Lines split from one text lie one after the other in it, only their breaks between them.
-  ShpReader(GShpFile& file, const std::vector<std::string_view>& lines, const std::string& source,
-            bool linesAreContiguous)
-      : file_(file), lines_(lines), source_(source), linesAreContiguous_(linesAreContiguous) {}
+  // The lines are split from one text: they lie one after the other in it, with only their
+  // breaks between them.
+  ShpReader(GShpFile& file, const std::vector<std::string_view>& lines, const std::string& source)
+      : file_(file), lines_(lines), source_(source) {}
 
   void read() {
     file_.clearShapes();
@@ -188,15 +188,9 @@ class ShpReader {
     setMetrics(v.numbers[0], v.numbers[1], true);
   }
 
-  // A definition taken in place from the file's bytes reads across its line breaks.
-  enum class Text { line, acrossLines };
-  void parse(GShape& shape, std::string_view text, size_t lineIndex, Text kind = Text::line) const {
+  void parse(GShape& shape, std::string_view text, size_t lineIndex) const {
     try {
-      if (kind == Text::acrossLines) {
-        shape.parseDefinitionLines(text);
-      } else {
-        shape.parseLine(text);
-      }
+      shape.parseLine(text);
     } catch (const std::exception& e) {
       fail(lineIndex, std::string("cannot read the shape: ") + e.what());
     }
@@ -230,7 +224,7 @@ class ShpReader {
                    std::to_string(shape->byteCount()) + ")");
     }
     // A text starting with '*' reads as a header line, as parseLine has it.
-    if (linesAreContiguous_ && firstByte != '*') {
+    if (firstByte != '*') {
       // The lines lie one after the other in the file's bytes: the definition is read in
       // place, from the first line's start to the last one's end.
       const char* begin = lines_[firstLine].data();
@@ -300,23 +294,17 @@ class ShpReader {
   const std::vector<std::string_view>& lines_;
   const std::string& source_;
   size_t next_ = 0;
-  const bool linesAreContiguous_;
-  std::string definition_;  // the lines of a definition joined, where they are not contiguous
+  std::string definition_;  // the lines of a definition read as a header line, joined
   std::vector<PendingDefinition> pending_;
   size_t pendingBytes_ = 0;
 };
-
-void GShpFile::loadLines(const std::vector<std::string>& lines, const std::string& sourceName) {
-  const std::vector<std::string_view> views(lines.begin(), lines.end());
-  ShpReader(*this, views, sourceName, false).read();
-}
 
 void GShpFile::loadBytes(std::string_view bytes, const std::string& sourceName) {
   if (bytes.size() > maxFileBytes) {
     throw FileError(sourceName, "the file is larger than a shape file can be (over " +
                                     std::to_string(maxFileBytes / (1024 * 1024)) + " MB)");
   }
-  ShpReader(*this, splitLineViews(bytes), sourceName, true).read();
+  ShpReader(*this, splitLineViews(bytes), sourceName).read();
 }
 
 void GShpFile::load(const std::string& path) {

@@ -74,9 +74,8 @@ class GShpFile {
 
   // Throw std::runtime_error subclasses naming the file (and the line when reading).
   void load(const std::string& path);
-  // Reads shape source text already split into lines; sourceName names it in errors.
-  void loadLines(const std::vector<std::string>& lines, const std::string& sourceName);
-  // Reads the bytes of a whole shape file, as load does with the file's content.
+  // Reads the bytes of a whole shape file, as load does with the file's content; sourceName
+  // names it in errors.
   void loadBytes(std::string_view bytes, const std::string& sourceName);
   // Writes with today's date in the font header.
   void save(const std::string& path) const;
