@@ -51,6 +51,3 @@ std::optional<QString> displayableGbkCharacter(const std::string& bytes) {
   return text;
 }
 
-bool isDisplayableGbkCharacter(const std::string& bytes) {
-  return displayableGbkCharacter(bytes).has_value();
-}

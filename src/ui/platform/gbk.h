@@ -21,4 +21,3 @@ std::string toGbk(const QString& text, std::optional<char> substitute = std::nul
 
 // The character when the bytes are exactly one printable GBK character.
 std::optional<QString> displayableGbkCharacter(const std::string& bytes);
-bool isDisplayableGbkCharacter(const std::string& bytes);

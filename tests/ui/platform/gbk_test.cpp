@@ -31,12 +31,12 @@ TEST(Gbk, SubstitutesWhenTheCallerAsks) {
 }
 
 TEST(Gbk, DisplayableCharacterIsExactlyOnePrintableCharacter) {
-  EXPECT_TRUE(isDisplayableGbkCharacter("A"));
-  EXPECT_TRUE(isDisplayableGbkCharacter(" "));
-  EXPECT_TRUE(isDisplayableGbkCharacter("\xB0\xA1"));
-  EXPECT_FALSE(isDisplayableGbkCharacter(""));
-  EXPECT_FALSE(isDisplayableGbkCharacter(std::string("\x00\xC8", 2)));  // code 200
-  EXPECT_FALSE(isDisplayableGbkCharacter("\x01"));
-  EXPECT_FALSE(isDisplayableGbkCharacter("N-"));    // Unicode shape number 0x4E2D
-  EXPECT_FALSE(isDisplayableGbkCharacter("\xC8"));  // a lone lead byte
+  EXPECT_TRUE(displayableGbkCharacter("A").has_value());
+  EXPECT_TRUE(displayableGbkCharacter(" ").has_value());
+  EXPECT_TRUE(displayableGbkCharacter("\xB0\xA1").has_value());
+  EXPECT_FALSE(displayableGbkCharacter("").has_value());
+  EXPECT_FALSE(displayableGbkCharacter(std::string("\x00\xC8", 2)).has_value());  // code 200
+  EXPECT_FALSE(displayableGbkCharacter("\x01").has_value());
+  EXPECT_FALSE(displayableGbkCharacter("N-").has_value());    // Unicode shape number 0x4E2D
+  EXPECT_FALSE(displayableGbkCharacter("\xC8").has_value());  // a lone lead byte
 }
