@@ -42,6 +42,12 @@ class GShape {
   // Appends the same lines to text, each ended by CR LF.
   void appendText(std::string& text) const;
 
+  // Appends the definition as compiled shape bytes, one byte for each item its text holds
+  // (nothing when the shape has no list). False when an item does not fit in a signed byte.
+  bool appendProgramBytes(std::string& bytes) const;
+  // The name field of the header line: "041" for 'A', "0b0a1" for 0xB0A1.
+  std::string nameField() const;
+
   static constexpr size_t maxDefinitionItems = 1'000'000;
   // The character as the character list shows it: one byte below 128, else two.
   std::string listText() const;
@@ -83,6 +89,8 @@ class GShape {
   void removeAt(size_t at);
   void parseHeader(std::string_view line);
   void parseDefinition(std::string_view text, bool acrossLines);
+  template <typename Writer>
+  void encodePath(Writer& out) const;
   // The definition text, written into buffer, and the number of items it holds.
   std::string_view encodeDefinition(std::string& buffer, int& items) const;
 

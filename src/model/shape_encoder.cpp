@@ -24,7 +24,18 @@ void appendHex(std::string& text, unsigned n, int width) {
   text.append(digits, end);
 }
 
-// Writes the definition into a buffer that holds enough room for the whole path: no
+// The codes that open a step of the path, as the text and the compiled bytes write them.
+enum class Opening : uint8_t { liftedMove, downMove, downRun, run };
+
+struct OpeningForms {
+  std::string_view text;
+  int items;
+  uint8_t bytes[2];
+};
+constexpr OpeningForms openingForms[] = {
+    {"2,8,", 2, {2, 8}}, {"1,8,", 2, {1, 8}}, {"1,9,", 2, {1, 9}}, {"9,", 1, {9, 0}}};
+
+// Writes the definition text into a buffer that holds enough room for the whole path: no
 // point writes more than maxBytesPerPoint bytes.
 class DefinitionWriter {
  public:
@@ -35,10 +46,11 @@ class DefinitionWriter {
     if (buffer.size() < needed) buffer.resize(needed);
     begin_ = at_ = buffer.data();
   }
-  void code(std::string_view text, int items) {
-    std::memcpy(at_, text.data(), text.size());
-    at_ += text.size();
-    count_ += items;
+  void open(Opening opening) {
+    const OpeningForms& form = openingForms[static_cast<int>(opening)];
+    std::memcpy(at_, form.text.data(), form.text.size());
+    at_ += form.text.size();
+    count_ += form.items;
   }
   // Bytes go through a local pointer: a char store may alias any member, so writing through
   // at_ itself would reload and store it for every byte.
@@ -93,6 +105,35 @@ class DefinitionWriter {
   int count_ = 0;
 };
 
+// Writes the same items as compiled shape bytes, one byte each; an item outside a signed
+// byte's range makes the bytes unusable.
+class ProgramWriter {
+ public:
+  explicit ProgramWriter(std::string& bytes) : bytes_(bytes) {}
+  void open(Opening opening) {
+    const OpeningForms& form = openingForms[static_cast<int>(opening)];
+    bytes_.append(reinterpret_cast<const char*>(form.bytes), static_cast<size_t>(form.items));
+  }
+  void pair(int32_t dx, int32_t dy) {
+    fits_ = fits_ && fitsByte(dx) && fitsByte(dy);
+    bytes_ += static_cast<char>(dx);
+    bytes_ += static_cast<char>(dy);
+  }
+  void end() { bytes_ += '\0'; }
+  bool fits() const { return fits_; }
+
+ private:
+  static bool fitsByte(int32_t n) { return n >= -128 && n <= 127; }
+  std::string& bytes_;
+  bool fits_ = true;
+};
+
+// The name field of the header line: "0", then the code in hexadecimal.
+void appendName(std::string& text, uint16_t code) {
+  text += '0';
+  appendHex(text, code, code >= 256 ? 4 : 2);
+}
+
 // The character itself follows the ';' of a single-byte shape only where it is printable,
 // so no control byte ever lands inside the header line.
 void appendHeaderLine(std::string& text, uint16_t code, int byteCount) {
@@ -100,12 +141,9 @@ void appendHeaderLine(std::string& text, uint16_t code, int byteCount) {
   appendNumber(text, code);
   text += ',';
   appendNumber(text, byteCount);
-  text += ",0";
-  if (code >= 256) {
-    appendHex(text, code, 4);
-    return;
-  }
-  appendHex(text, code, 2);
+  text += ',';
+  appendName(text, code);
+  if (code >= 256) return;
   text += " ;";
   if (code >= 128) {
     appendNumber(text, code);
@@ -129,12 +167,12 @@ void forEachLine(std::string_view text, LineSink sink) {
 
 }  // namespace
 
-std::string_view GShape::encodeDefinition(std::string& buffer, int& items) const {
-  DefinitionWriter out(buffer, path_.size());
+template <typename Writer>
+void GShape::encodePath(Writer& out) const {
   GPoint prev(0, 0, 1);
   int32_t pendingX = 0, pendingY = 0;
   auto writePendingMove = [&] {
-    out.code("2,8,", 2);
+    out.open(Opening::liftedMove);
     out.pair(pendingX, pendingY);
     pendingX = pendingY = 0;
   };
@@ -154,11 +192,11 @@ std::string_view GShape::encodeDefinition(std::string& buffer, int& items) const
       if (nextIsReal && zeroStep) {
         // A run opened with (0,0) would end at once: put the pen down with a
         // zero single move, then open the run on its own.
-        out.code("1,8,", 2);
+        out.open(Opening::downMove);
         out.pair(0, 0);
-        out.code("9,", 1);
+        out.open(Opening::run);
       } else {
-        out.code(nextIsReal ? "1,9," : "1,8,", 2);
+        out.open(nextIsReal ? Opening::downRun : Opening::downMove);
         out.pair(delta.x, delta.y);
       }
     } else if (p.isVirtual) {
@@ -174,11 +212,29 @@ std::string_view GShape::encodeDefinition(std::string& buffer, int& items) const
 
   const GPoint endPoint(static_cast<int32_t>(width_), 0, 1);
   GPoint closing = GPoint::delta(endPoint, prev);
-  out.code("2,8,", 2);
+  out.open(Opening::liftedMove);
   out.pair(closing.x, closing.y);
   out.end();
+}
+
+std::string_view GShape::encodeDefinition(std::string& buffer, int& items) const {
+  DefinitionWriter out(buffer, path_.size());
+  encodePath(out);
   items = out.count();
   return out.text();
+}
+
+bool GShape::appendProgramBytes(std::string& bytes) const {
+  if (!hasList_) return true;
+  ProgramWriter out(bytes);
+  encodePath(out);
+  return out.fits();
+}
+
+std::string GShape::nameField() const {
+  std::string name;
+  appendName(name, code_);
+  return name;
 }
 
 void GShape::writeTo(std::vector<std::string>& lines) const {

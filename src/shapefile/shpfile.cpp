@@ -54,6 +54,12 @@ bool GShpFile::setBelow(uint8_t v) {
   return true;
 }
 
+bool GShpFile::setWidth(uint8_t v) {
+  if (!list().empty()) return false;
+  width_ = v;
+  return true;
+}
+
 bool GShpFile::setGridIndex(uint8_t i) {
   gridIndex_ = i;
   const int size = (static_cast<int8_t>(i) + 1) * 12;

@@ -37,6 +37,7 @@ class GShpFile {
   // Refused (false) once the file holds shapes.
   bool setAbove(uint8_t v);
   bool setBelow(uint8_t v);
+  bool setWidth(uint8_t v);
   bool setGridIndex(uint8_t i);
 
   int shapeCount() const;
@@ -82,6 +83,12 @@ class GShpFile {
   void save(const std::string& path, const LocalDate& date) const;
   // The bytes save writes: the font header, then every shape, lines ended by CR LF.
   std::string encode(const LocalDate& date) const;
+  // The font header lines alone, as encode begins.
+  std::string encodeHeader(const LocalDate& date) const;
+
+  // The escape bytes a BIGFONT header names: the first bytes of its two-byte characters.
+  static constexpr int bigfontEscapeFirst = 161;
+  static constexpr int bigfontEscapeLast = 256;
 
  private:
   friend class ShpReader;

@@ -44,14 +44,8 @@ void GShpFile::save(const std::string& path, const LocalDate& date) const {
   writeFileBytes(path, encode(date));
 }
 
-std::string GShpFile::encode(const LocalDate& date) const {
+std::string GShpFile::encodeHeader(const LocalDate& date) const {
   std::string text;
-  size_t points = 0;
-  if (shapes_) {
-    for (const auto& shape : *shapes_) points += static_cast<size_t>(shape->pointCount());
-    // About eight bytes a point and fifty a shape: one allocation for most fonts.
-    text.reserve(points * 8 + shapes_->size() * 50 + 256);
-  }
   auto line = [&text](const std::string& header) {
     text += header;
     text += "\r\n";
@@ -62,7 +56,7 @@ std::string GShpFile::encode(const LocalDate& date) const {
       line(format("%d,%d,0,0,0,0", above_, below_));
       break;
     case kindBigfont:
-      line(format("*BIGFONT %d,1,161,256", characterCount_));
+      line(format("*BIGFONT %d,1,%d,%d", characterCount_, bigfontEscapeFirst, bigfontEscapeLast));
       line("*0,5," + signedName(fontName_, date));
       line(format("%d,0,0,%d,0", height_, width_));
       break;
@@ -73,6 +67,18 @@ std::string GShpFile::encode(const LocalDate& date) const {
       line(format("%d,%d,0,0", above_, below_));
       break;
   }
+  return text;
+}
+
+std::string GShpFile::encode(const LocalDate& date) const {
+  std::string text;
+  size_t points = 0;
+  if (shapes_) {
+    for (const auto& shape : *shapes_) points += static_cast<size_t>(shape->pointCount());
+    // About eight bytes a point and fifty a shape: one allocation for most fonts.
+    text.reserve(points * 8 + shapes_->size() * 50 + 256);
+  }
+  text += encodeHeader(date);
   text += "\r\n";
   if (!shapes_) return text;
 
