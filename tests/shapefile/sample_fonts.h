@@ -18,9 +18,10 @@ inline const std::vector<uint16_t>& sampleCodes() {
 
 // Random strokes, each begun by a lifted move (or, at the start, drawn from the
 // origin), with no two neighbours at one place and no lifted move at the end:
-// a path the shape text keeps point for point.
-inline void addRandomStrokes(GShape& shape, std::mt19937& rng, int strokes) {
-  std::uniform_int_distribution<int32_t> coordinate(-60, 120);
+// a path the shape text keeps point for point. Places lie between low and high.
+inline void addRandomStrokes(GShape& shape, std::mt19937& rng, int strokes, int32_t low = -60,
+                             int32_t high = 120) {
+  std::uniform_int_distribution<int32_t> coordinate(low, high);
   std::uniform_int_distribution<int> realPoints(1, 7);
   int32_t x = 0, y = 0;
   auto step = [&](uint8_t isVirtual) {
@@ -40,8 +41,9 @@ inline void addRandomStrokes(GShape& shape, std::mt19937& rng, int strokes) {
 }
 
 // A font of the given kind holding every sample code: some with an empty path,
-// one whose definition runs over many lines, the rest random.
-inline std::unique_ptr<GShpFile> sampleFont(uint8_t kind, uint32_t seed) {
+// one whose definition runs over many lines, the rest random (places between low and high).
+inline std::unique_ptr<GShpFile> sampleFont(uint8_t kind, uint32_t seed, int32_t low = -60,
+                                            int32_t high = 120) {
   auto font = std::make_unique<GShpFile>(40, 16);
   font->setKind(kind);
   font->setFontName("Sample");
@@ -52,9 +54,9 @@ inline std::unique_ptr<GShpFile> sampleFont(uint8_t kind, uint32_t seed) {
     shape->reset(code < 128 ? font->width() / 2 : font->width());
     shape->setCode(code);
     if (i == 3) {
-      addRandomStrokes(*shape, rng, 300);
+      addRandomStrokes(*shape, rng, 300, low, high);
     } else if (i % 5 != 1) {
-      addRandomStrokes(*shape, rng, 1 + static_cast<int>(rng() % 5));
+      addRandomStrokes(*shape, rng, 1 + static_cast<int>(rng() % 5), low, high);
     }
     font->addShape(std::move(shape));
   }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/local_date.h"
+#include "shapefile/shpfile.h"
+#include "shx/compiled_font.h"
+#include "shx/shx_file.h"
+
+// The open font compiled: the header the shape file would have, and every shape's program
+// as the shape file's definition writes it item for item.
+struct FontCompilation {
+  CompiledFont font;
+  std::vector<LeftOutShape> leftOut;  // the shapes a compiled file cannot hold
+};
+
+FontCompilation compileFont(const GShpFile& file, const LocalDate& date);

@@ -1,0 +1,63 @@
+#include "shx/font_import.h"
+
+#include <algorithm>
+
+#include "shx/shx_file.h"
+
+namespace {
+
+uint8_t headerByte(const CompiledFont& font, size_t i) {
+  return i < font.headerBytes.size() ? static_cast<uint8_t>(font.headerBytes[i]) : 0;
+}
+
+// The font header's bytes are above, below and modes; an extended bigfont header is the
+// character height, 0, modes and the character width.
+std::unique_ptr<GShpFile> emptyFontLike(const CompiledFont& font, const ImportDefaults& defaults) {
+  const bool hasMetrics = font.hasHeader && font.headerBytes.size() >= 2 &&
+                          headerByte(font, 0) + headerByte(font, 1) > 0;
+  auto file = hasMetrics ? std::make_unique<GShpFile>(headerByte(font, 0), headerByte(font, 1))
+                         : std::make_unique<GShpFile>(defaults.above, defaults.below);
+  switch (font.kind) {
+    case CompiledKind::unifont:
+      file->setKind(GShpFile::kindUnifont);
+      break;
+    case CompiledKind::bigfont:
+      file->setKind(GShpFile::kindBigfont);
+      if (hasMetrics && font.headerBytes.size() >= 5) file->setWidth(headerByte(font, 3));
+      file->setCharacterCount(static_cast<uint16_t>(std::min<size_t>(font.shapes.size(), 0xFFFF)));
+      break;
+    default:
+      file->setKind(GShpFile::kindAscii);
+      break;
+  }
+  file->setDirection(defaults.direction);
+  return file;
+}
+
+}  // namespace
+
+ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
+                        const ImportDefaults& defaults) {
+  ImportedFont result;
+  CompiledFont font;
+  if (isShx(bytes)) {
+    font = readShx(bytes, sourceName);
+  } else {
+    CompiledSource source = compileShapeSource(bytes);
+    font = std::move(source.font);
+    result.leftOut = std::move(source.problems);
+  }
+  result.file = emptyFontLike(font, defaults);
+  const ShapeInterpreter interpreter(font);
+  for (const CompiledShape& compiled : font.shapes) {
+    InterpretedShape drawn = interpreter.run(compiled);
+    auto shape = std::make_unique<GShape>();
+    shape->setCode(compiled.code);
+    shape->reset(static_cast<uint16_t>(std::clamp(drawn.endX, 0, 0xFFFF)));
+    shape->setDirection(defaults.direction);
+    for (const InterpretedPoint& p : drawn.points) shape->addPoint(p.x, p.y, p.isVirtual);
+    result.file->addShape(std::move(shape));
+    if (drawn.report.approximated()) result.approximated.push_back(drawn.report);
+  }
+  return result;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shapefile/shpfile.h"
+#include "shx/shape_interpreter.h"
+#include "shx/shape_source.h"
+
+struct ImportedFont {
+  std::unique_ptr<GShpFile> file;
+  std::vector<ShapeReport> approximated;  // the shapes drawn other than as written, in order
+  std::vector<SourceProblem> leftOut;     // records of a source that could not be read
+};
+
+// The metrics a font without a font header takes, and the text direction of the new font.
+struct ImportDefaults {
+  uint8_t above = 32, below = 16, direction = 0;
+};
+
+// Reads a compiled font (told by its first bytes) or a shape source into a new font of its
+// kind: every shape drawn on the grid, its advance where its program ends. Throws
+// ShxReadError for a compiled file whose index does not fit in it.
+ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
+                        const ImportDefaults& defaults);

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "shx/compiled_font.h"
+
+// What drawing a shape program on the editor's whole-unit grid changed, and what it could
+// not do.
+struct ShapeReport {
+  enum Fault : uint32_t {
+    missingSubshape = 1,
+    nestedTooDeep = 2,
+    stackOverflow = 4,
+    stackUnderflow = 8,
+    noEndCode = 16,
+    tooLong = 32,
+    badScale = 64,
+  };
+  uint16_t code = 0;
+  int arcs = 0;             // arcs drawn as runs of segments
+  int roundedPoints = 0;    // points moved to the nearest whole place
+  int verticalSkipped = 0;  // codes for vertical text only, passed over
+  int subshapes = 0;        // subshapes drawn in place
+  bool endMoved = false;    // the end point was not on the baseline
+  uint32_t faults = 0;
+
+  bool approximated() const {
+    return arcs || roundedPoints || verticalSkipped || subshapes || endMoved || faults;
+  }
+};
+
+struct InterpretedPoint {
+  int32_t x, y;
+  bool isVirtual;
+};
+
+struct InterpretedShape {
+  // Every place the pen moves to, lifted or drawing; the lifted moves after the last drawn
+  // one are not kept.
+  std::vector<InterpretedPoint> points;
+  int32_t endX = 0, endY = 0;  // where the pen stops
+  ShapeReport report;
+};
+
+// Draws shape programs the way a CAD program does: the pen starts down at the origin, and
+// each move lands on a point. Arcs become segments whose chords stay within a quarter of a
+// unit of the arc; places are then rounded to whole units. Subshapes are drawn in place from
+// the font's other shapes; nesting, stack depth and the work per shape are bounded, so no
+// program can run away.
+class ShapeInterpreter {
+ public:
+  explicit ShapeInterpreter(const CompiledFont& font);
+  InterpretedShape run(const CompiledShape& shape) const;
+
+  static constexpr int maxNesting = 8;
+  static constexpr int maxStackDepth = 4;
+  static constexpr size_t maxSteps = 1'100'000;
+
+ private:
+  const CompiledFont& font_;
+  std::vector<int32_t> shapeIndex_;  // by code, the first shape with it; -1 for none
+  double bigfontHeight_ = 0;
+};

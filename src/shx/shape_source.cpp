@@ -1,0 +1,276 @@
+#include "shx/shape_source.h"
+
+#include <charconv>
+#include <optional>
+#include <stdexcept>
+
+#include "platform/text_lines.h"
+
+namespace {
+
+// A record's fault: the record is left out and reported.
+struct RecordFault : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+std::string_view trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string_view withoutComment(std::string_view line) { return line.substr(0, line.find(';')); }
+
+// "65", "-5", "+5" are decimal; "0A", "012", "-0FF" hexadecimal.
+std::optional<int32_t> numberOf(std::string_view item) {
+  item = trimmed(item);
+  bool negative = false;
+  if (!item.empty() && (item[0] == '-' || item[0] == '+')) {
+    negative = item[0] == '-';
+    item = trimmed(item.substr(1));
+  }
+  if (item.empty() || item.size() > 8) return std::nullopt;
+  const int base = item.size() > 1 && item[0] == '0' ? 16 : 10;
+  int32_t value = 0;
+  auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), value, base);
+  if (ec != std::errc() || end != item.data() + item.size()) return std::nullopt;
+  return negative ? -value : value;
+}
+
+// The items of a definition text: commas and line breaks separate them, parentheses do not
+// count, and an empty item (",,", a comma ending a line) is no item.
+std::vector<int32_t> itemsOf(std::string_view text) {
+  std::vector<int32_t> items;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find_first_of(",\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string item;
+    for (char c : text.substr(start, end - start)) {
+      if (c != '(' && c != ')' && c != '\r') item += c;
+    }
+    if (!trimmed(item).empty()) {
+      const std::optional<int32_t> n = numberOf(item);
+      if (!n) throw RecordFault("\"" + std::string(trimmed(item)) + "\" is not a number");
+      items.push_back(*n);
+    }
+    start = end + 1;
+  }
+  return items;
+}
+
+// Lays the items of one definition out as program bytes, following the operands each code
+// takes, so that a code's operands are never read as codes.
+class ProgramCompiler {
+ public:
+  ProgramCompiler(const std::vector<int32_t>& items, CompiledKind kind)
+      : items_(items), kind_(kind) {}
+
+  std::string compile() {
+    for (;;) {
+      const int32_t code = take();
+      if (code < 0 || code > 255) throw RecordFault(std::to_string(code) + " is not a code");
+      put(code);
+      if (code == 0) return bytes_;
+      operands(static_cast<uint8_t>(code));
+    }
+  }
+
+ private:
+  void operands(uint8_t code) {
+    switch (code) {
+      case 3:
+      case 4:
+        put(take());
+        break;
+      case 7:
+        subshape();
+        break;
+      case 8:
+        put(take());
+        put(take());
+        break;
+      case 9:
+        while (pair()) {
+        }
+        break;
+      case 10:
+        put(take());
+        octant();
+        break;
+      case 11:
+        for (int i = 0; i < 4; ++i) put(take());
+        octant();
+        break;
+      case 12:
+        for (int i = 0; i < 3; ++i) put(take());
+        break;
+      case 13:
+        while (pair()) put(take());
+        break;
+      default:
+        break;  // pen, stack, the vertical flag and vector bytes take no operand
+    }
+  }
+
+  // A displacement pair; false for the (0,0) that ends a run.
+  bool pair() {
+    const int32_t x = take(), y = take();
+    put(x);
+    put(y);
+    return x != 0 || y != 0;
+  }
+
+  // A unifont names its subshape with two bytes, a bigfont too after a 0 (then the
+  // subshape's place and size follow).
+  void subshape() {
+    const int32_t number = take();
+    if (kind_ == CompiledKind::unifont) {
+      putWord(number);
+    } else if (kind_ == CompiledKind::bigfont && number == 0) {
+      put(0);
+      putWord(take());
+      for (int i = 0; i < 4; ++i) put(take());
+    } else {
+      put(number);
+    }
+  }
+
+  // An octant specification is negative for a clockwise arc; its byte carries the sign
+  // in its top bit.
+  void octant() {
+    const int32_t spec = take();
+    if (spec < -127 || spec > 255) throw RecordFault(std::to_string(spec) + " is out of range");
+    bytes_ += static_cast<char>(spec < 0 ? 0x80 | -spec : spec);
+  }
+
+  int32_t take() {
+    if (next_ == items_.size()) throw RecordFault("the definition ends before its end code 0");
+    return items_[next_++];
+  }
+  void put(int32_t item) {
+    if (item < -128 || item > 255) {
+      throw RecordFault(std::to_string(item) + " does not fit in a byte");
+    }
+    bytes_ += static_cast<char>(item);
+  }
+  void putWord(int32_t item) {
+    if (item < 0 || item > 0xFFFF) throw RecordFault(std::to_string(item) + " is out of range");
+    bytes_ += static_cast<char>(item >> 8);
+    bytes_ += static_cast<char>(item & 0xFF);
+  }
+
+  const std::vector<int32_t>& items_;
+  const CompiledKind kind_;
+  size_t next_ = 0;
+  std::string bytes_;
+};
+
+struct Record {
+  int line;  // 1-based, of the header
+  std::string_view header;
+  std::string definition;
+};
+
+struct Header {
+  std::string_view number, byteCount, name;
+};
+
+Header fieldsOf(std::string_view header) {
+  Header fields;
+  const size_t first = header.find(',');
+  fields.number = trimmed(header.substr(1, first == std::string_view::npos ? first : first - 1));
+  if (first == std::string_view::npos) return fields;
+  const size_t second = header.find(',', first + 1);
+  fields.byteCount = trimmed(header.substr(first + 1, second == std::string_view::npos
+                                                          ? std::string_view::npos
+                                                          : second - first - 1));
+  if (second != std::string_view::npos) fields.name = trimmed(header.substr(second + 1));
+  return fields;
+}
+
+std::vector<Record> recordsOf(std::string_view text) {
+  std::vector<Record> records;
+  const std::vector<std::string_view> lines = splitLineViews(text);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string_view line = trimmed(withoutComment(lines[i]));
+    if (line.empty()) continue;
+    if (line[0] == '*') {
+      records.push_back({static_cast<int>(i + 1), line, {}});
+    } else if (!records.empty()) {
+      records.back().definition.append(line);
+      records.back().definition += '\n';
+    }
+  }
+  return records;
+}
+
+std::string headerBytesOf(const Record& record) {
+  std::string bytes;
+  for (int32_t item : itemsOf(record.definition)) {
+    if (item < -128 || item > 255) throw RecordFault(std::to_string(item) + " does not fit in a byte");
+    bytes += static_cast<char>(item);
+  }
+  return bytes;
+}
+
+// "*BIGFONT 4000,1,081,0FE": the shape count, then the number of ranges and the ranges.
+void readBigfontLine(std::string_view line, CompiledFont& font) {
+  std::vector<int32_t> items = itemsOf(line.substr(std::string_view("*BIGFONT").size()));
+  if (items.size() < 2) throw RecordFault("the *BIGFONT line misses its escape ranges");
+  const size_t ranges = static_cast<size_t>(std::max(items[1], 0));
+  if (items.size() < 2 + 2 * ranges) throw RecordFault("the *BIGFONT line misses escape ranges");
+  for (size_t i = 0; i < ranges; ++i) {
+    font.escapeRanges.emplace_back(static_cast<uint16_t>(items[2 + 2 * i]),
+                                   static_cast<uint16_t>(items[3 + 2 * i]));
+  }
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+CompiledSource compileShapeSource(std::string_view text) {
+  CompiledSource result;
+  CompiledFont& font = result.font;
+  const std::vector<Record> records = recordsOf(text);
+  for (const Record& record : records) {
+    std::optional<int32_t> code;
+    try {
+      if (startsWith(record.header, "*BIGFONT")) {
+        font.kind = CompiledKind::bigfont;
+        readBigfontLine(record.header, font);
+        continue;
+      }
+      const Header fields = fieldsOf(record.header);
+      if (fields.number == "UNIFONT") {
+        font.kind = CompiledKind::unifont;
+        font.hasHeader = true;
+        font.headerName = fields.name;
+        font.headerBytes = headerBytesOf(record);
+        continue;
+      }
+      code = numberOf(fields.number);
+      if (!code || *code < 0 || *code > 0xFFFF) {
+        throw RecordFault("\"" + std::string(fields.number) + "\" is not a shape number");
+      }
+      if (*code == 0 && font.kind != CompiledKind::unifont) {
+        font.hasHeader = true;
+        font.headerName = fields.name;
+        font.headerBytes = headerBytesOf(record);
+        continue;
+      }
+      CompiledShape shape;
+      shape.code = static_cast<uint16_t>(*code);
+      shape.name = fields.name;
+      shape.bytes = ProgramCompiler(itemsOf(record.definition), font.kind).compile();
+      font.shapes.push_back(std::move(shape));
+    } catch (const RecordFault& fault) {
+      result.problems.push_back(
+          {record.line, static_cast<uint16_t>(code.value_or(0)), fault.what()});
+    }
+  }
+  return result;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shx/compiled_font.h"
+
+// A shape the compiled file cannot hold, and why.
+struct LeftOutShape {
+  enum Reason : uint8_t { tooLong, duplicateCode, headerCode, byteOverflow };
+  uint16_t code = 0;
+  Reason reason = tooLong;
+};
+
+// A compiled file that cannot be read; the message names the file and the fault.
+class ShxReadError : public std::runtime_error {
+ public:
+  ShxReadError(const std::string& source, const std::string& what)
+      : std::runtime_error("\"" + source + "\": " + what) {}
+};
+
+// The shapes a compiled file of the font cannot hold: programs over the length limit, and a
+// second shape of one number (the first is kept). The font's own header is number 0, so no
+// shape of a font with a header may have it.
+std::vector<LeftOutShape> shapesLeftOut(const CompiledFont& font);
+
+// The compiled file of the font's kind ("AutoCAD-86 shapes 1.0", "unifont 1.0" or
+// "bigfont 1.0"), shapes in order of their numbers. The shapes shapesLeftOut names are not
+// written.
+std::string writeShx(const CompiledFont& font);
+
+// Whether the bytes begin as a compiled shape file does.
+bool isShx(std::string_view bytes);
+// Reads "AutoCAD-86 shapes 1.0" and "1.1", "unifont 1.0" and "bigfont 1.0" files. Throws
+// ShxReadError for a file whose index does not fit in it; a shape record that lies past the
+// end is left out.
+CompiledFont readShx(std::string_view bytes, const std::string& sourceName);

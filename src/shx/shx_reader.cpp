@@ -1,0 +1,162 @@
+#include <algorithm>
+
+#include "shx/shx_file.h"
+
+namespace {
+
+// Reads little-endian numbers; every read past the end is a fault of the file.
+class ByteReader {
+ public:
+  ByteReader(std::string_view bytes, const std::string& source, size_t at)
+      : bytes_(bytes), source_(source), at_(at) {}
+
+  uint8_t u8() {
+    need(1);
+    return static_cast<uint8_t>(bytes_[at_++]);
+  }
+  uint16_t u16() {
+    const uint16_t low = u8();
+    return static_cast<uint16_t>(low | u8() << 8);
+  }
+  uint32_t u32() {
+    const uint32_t low = u16();
+    return low | static_cast<uint32_t>(u16()) << 16;
+  }
+  std::string_view take(size_t n) {
+    need(n);
+    const std::string_view part = bytes_.substr(at_, n);
+    at_ += n;
+    return part;
+  }
+  bool has(size_t n) const { return bytes_.size() - at_ >= n; }
+  [[noreturn]] void fail(const std::string& what) const { throw ShxReadError(source_, what); }
+
+ private:
+  void need(size_t n) const {
+    if (!has(n)) fail("the file ends at byte " + std::to_string(bytes_.size()) + " inside its index");
+  }
+
+  std::string_view bytes_;
+  const std::string& source_;
+  size_t at_;
+};
+
+constexpr std::string_view shapesSignature10 = "AutoCAD-86 shapes 1.0\r\n\x1a";
+constexpr std::string_view shapesSignature11 = "AutoCAD-86 shapes 1.1\r\n\x1a";
+constexpr std::string_view unifontSignature = "AutoCAD-86 unifont 1.0\r\n\x1a";
+constexpr std::string_view bigfontSignature = "AutoCAD-86 bigfont 1.0\r\n\x1a";
+
+bool startsWith(std::string_view bytes, std::string_view prefix) {
+  return bytes.substr(0, prefix.size()) == prefix;
+}
+
+// A record is the shape's name up to a 0, then its program.
+CompiledShape namedShape(uint16_t code, std::string_view record) {
+  CompiledShape shape;
+  shape.code = code;
+  const size_t end = record.find('\0');
+  if (end == std::string_view::npos) {
+    shape.bytes = record;
+  } else {
+    shape.name = record.substr(0, end);
+    shape.bytes = record.substr(end + 1);
+  }
+  return shape;
+}
+
+void takeHeader(CompiledFont& font, const CompiledShape& header) {
+  font.hasHeader = true;
+  font.headerName = header.name;
+  font.headerBytes = header.bytes;
+}
+
+void readShapes(CompiledFont& font, ByteReader& in) {
+  font.kind = CompiledKind::shapes;
+  in.u16();  // the first and last numbers, which the index tells as well
+  in.u16();
+  const uint16_t count = in.u16();
+  std::vector<std::pair<uint16_t, uint16_t>> index(count);
+  for (auto& [code, length] : index) {
+    code = in.u16();
+    length = in.u16();
+  }
+  for (const auto& [code, length] : index) {
+    if (!in.has(length)) break;  // the records from here on lie past the end
+    const CompiledShape shape = namedShape(code, in.take(length));
+    if (code == 0) {
+      takeHeader(font, shape);
+    } else {
+      font.shapes.push_back(shape);
+    }
+  }
+}
+
+void readUnifont(CompiledFont& font, ByteReader& in) {
+  font.kind = CompiledKind::unifont;
+  const uint32_t count = in.u32();
+  takeHeader(font, namedShape(0, in.take(in.u16())));
+  for (uint32_t i = 1; i < count && in.has(4); ++i) {
+    const uint16_t code = in.u16();
+    const uint16_t length = in.u16();
+    if (!in.has(length)) break;  // the last record is cut off
+    font.shapes.push_back(namedShape(code, in.take(length)));
+  }
+}
+
+// A two-byte character's record may begin with its own two bytes and a 0, its name.
+CompiledShape bigfontShape(uint16_t code, std::string_view record) {
+  CompiledShape shape;
+  shape.code = code;
+  const char high = static_cast<char>(code >> 8), low = static_cast<char>(code & 0xFF);
+  if (code >= 256 && record.size() >= 2 && record[0] == high && record[1] == low) {
+    shape.name = record.substr(0, 2);
+    record.remove_prefix(record.size() > 2 && record[2] == '\0' ? 3 : 2);
+  }
+  shape.bytes = record;
+  return shape;
+}
+
+void readBigfont(CompiledFont& font, std::string_view bytes, ByteReader& in) {
+  font.kind = CompiledKind::bigfont;
+  in.u16();  // the header's length
+  const uint16_t count = in.u16();
+  const uint16_t ranges = in.u16();
+  for (uint16_t i = 0; i < ranges; ++i) {
+    const uint16_t first = in.u16();
+    font.escapeRanges.emplace_back(first, in.u16());
+  }
+  for (uint16_t i = 0; i < count; ++i) {
+    const uint16_t code = in.u16();
+    const uint16_t length = in.u16();
+    const uint32_t offset = in.u32();
+    if (code == 0 && length == 0 && offset == 0) continue;  // an unused entry
+    if (offset > bytes.size() || bytes.size() - offset < length) continue;
+    const std::string_view record = bytes.substr(offset, length);
+    if (code == 0) {
+      takeHeader(font, namedShape(0, record));
+    } else {
+      font.shapes.push_back(bigfontShape(code, record));
+    }
+  }
+}
+
+}  // namespace
+
+bool isShx(std::string_view bytes) { return startsWith(bytes, "AutoCAD-86 "); }
+
+CompiledFont readShx(std::string_view bytes, const std::string& sourceName) {
+  CompiledFont font;
+  if (startsWith(bytes, shapesSignature10) || startsWith(bytes, shapesSignature11)) {
+    ByteReader in(bytes, sourceName, shapesSignature10.size());
+    readShapes(font, in);
+  } else if (startsWith(bytes, unifontSignature)) {
+    ByteReader in(bytes, sourceName, unifontSignature.size());
+    readUnifont(font, in);
+  } else if (startsWith(bytes, bigfontSignature)) {
+    ByteReader in(bytes, sourceName, bigfontSignature.size());
+    readBigfont(font, bytes, in);
+  } else {
+    throw ShxReadError(sourceName, "not a compiled shape file of a kind this program reads");
+  }
+  return font;
+}

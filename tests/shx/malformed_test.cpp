@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "shapefile/test_support.h"
+#include "shx/font_import.h"
+#include "shx/shape_interpreter.h"
+#include "shx/shape_source.h"
+#include "shx/shx_file.h"
+#include "shx_test_support.h"
+
+// Programs and files no tool should write: each is drawn or read as far as it makes sense, and
+// what went wrong is reported.
+TEST(MalformedPrograms, StopWhereTheyGoWrongAndSaySo) {
+  const std::string endless = bytesOf({9, 1, 1, 1, 1, 1, 1});
+  std::string runaway;
+  for (int i = 0; i < 9; ++i) runaway += bytesOf({7, 4, 7, 4});  // 4 draws itself many times
+  const CompiledFont font = plainFont({
+      {1, "", bytesOf({1, 8, 2, 0, 7, 1, 0})},  // draws itself
+      {2, "", bytesOf({7, 99, 0})},             // no shape 99
+      {3, "", bytesOf({6, 5, 5, 5, 5, 5, 0})},  // pops first, pushes five times
+      {4, "", runaway + bytesOf({0x14, 0})},
+      {5, "", bytesOf({4, 255, 4, 255, 4, 255, 4, 255, 4, 255, 0x14, 3, 0, 0})},
+      {6, "", endless},
+  });
+  const ShapeInterpreter interpreter(font);
+  auto faultsOf = [&](size_t i) { return interpreter.run(font.shapes[i]).report.faults; };
+  EXPECT_EQ(faultsOf(0), ShapeReport::nestedTooDeep);
+  EXPECT_EQ(faultsOf(1), ShapeReport::missingSubshape);
+  EXPECT_EQ(faultsOf(2), ShapeReport::stackUnderflow | ShapeReport::stackOverflow);
+  EXPECT_EQ(faultsOf(3), ShapeReport::tooLong | ShapeReport::nestedTooDeep);
+  EXPECT_EQ(faultsOf(4), ShapeReport::badScale);
+  EXPECT_EQ(faultsOf(5), ShapeReport::noEndCode);
+
+  const InterpretedShape selfDrawn = interpreter.run(font.shapes[0]);
+  EXPECT_EQ(selfDrawn.points.size(), 1u + ShapeInterpreter::maxNesting);
+  EXPECT_EQ(interpreter.run(font.shapes[5]).points.size(), 3u);
+}
+
+TEST(MalformedCompiledFiles, AreRefusedOrReadAsFarAsTheyGo) {
+  CompiledFont font = plainFont({{65, "A", bytesOf({1, 8, 3, 4, 0})}, {66, "B", bytesOf({0})}});
+  for (CompiledKind kind : {CompiledKind::shapes, CompiledKind::unifont, CompiledKind::bigfont}) {
+    font.kind = kind;
+    font.hasHeader = true;
+    font.headerName = "h";
+    font.headerBytes = bytesOf({8, 2, 0, 0});
+    const std::string whole = writeShx(font);
+    SCOPED_TRACE(whole.substr(11, 7));
+    EXPECT_EQ(readShx(whole, "f.shx").shapes.size(), 2u);
+    // Cut inside the last record (a shapes file ends in "EOF"): that record is left out.
+    const size_t cut = kind == CompiledKind::shapes ? 4 : 1;
+    EXPECT_EQ(readShx(whole.substr(0, whole.size() - cut), "f.shx").shapes.size(), 1u);
+    // Cut inside the index.
+    EXPECT_THROW(readShx(whole.substr(0, 30), "f.shx"), ShxReadError);
+  }
+  // The bigfont's index (25 bytes of signature, 6 of counts) holds the header, A and B; B's
+  // record is now said to lie far past the end.
+  std::string wrongOffset = writeShx(font);
+  wrongOffset[31 + 2 * 8 + 7] = '\x7f';
+  EXPECT_EQ(readShx(wrongOffset, "f.shx").shapes.size(), 1u);
+  try {
+    readShx("AutoCAD-86 pictures 1.0\r\n\x1a", "f.shx");
+    FAIL();
+  } catch (const ShxReadError& e) {
+    EXPECT_STREQ(e.what(), "\"f.shx\": not a compiled shape file of a kind this program reads");
+  }
+}
+
+TEST(ShapeSources, CompileEveryItemFormAndReportBadRecordsByLine) {
+  const CompiledSource source = compileShapeSource(
+      "*UNIFONT,6,uni ; the font\r\n10,4,0,0,0,0\r\n"
+      "*65,9,A\n  2 , 8 , ( 010 , -0A ) ,\n\n1,0FF,7,(0B0A1),10,(3,-043),0\n"
+      "*66,2,B\n8,(300,0),0\n"
+      "*67,2,C\n8,(x,0),0\n"
+      "*68,2,D\n8,(1,\n");
+  EXPECT_EQ(source.font.kind, CompiledKind::unifont);
+  EXPECT_EQ(source.font.headerName, "uni");
+  EXPECT_EQ(source.font.headerBytes, bytesOf({10, 4, 0, 0, 0, 0}));
+  ASSERT_EQ(source.font.shapes.size(), 1u);
+  EXPECT_EQ(source.font.shapes[0].name, "A");
+  EXPECT_EQ(source.font.shapes[0].bytes,
+            bytesOf({2, 8, 16, -10, 1, 255, 7, 0xB0, 0xA1, 10, 3, 0xC3, 0}));
+  ASSERT_EQ(source.problems.size(), 3u);
+  EXPECT_EQ(source.problems[0].line, 7);
+  EXPECT_EQ(source.problems[0].code, 66);
+  EXPECT_EQ(source.problems[0].what, "300 does not fit in a byte");
+  EXPECT_EQ(source.problems[1].what, "\"x\" is not a number");
+  EXPECT_EQ(source.problems[2].what, "the definition ends before its end code 0");
+}

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+
+#include "platform/temp_dir.h"
+#include "shapefile/sample_fonts.h"
+#include "shx/font_export.h"
+#include "shx_test_support.h"
+
+// Compiled fonts this program writes, read by independent readers: ezdxf (shapes and unifont
+// files) and @mlightcad/shx-parser (every kind).
+namespace {
+
+using Segments = std::vector<int64_t>;  // x0 y0 x1 y1 of each drawn segment, in order
+
+bool succeeds(const std::string& command) { return std::system((command + " > /dev/null 2>&1").c_str()) == 0; }
+
+// The segments the pen draws along a shape's path from the origin; a segment that goes
+// nowhere draws nothing.
+Segments ourSegments(const GShape& shape) {
+  Segments out;
+  int64_t x = 0, y = 0;
+  for (int i = 0; i < shape.pointCount(); ++i) {
+    const GPoint* p = shape.pointAtIndex(i);
+    if (!p->isVirtual && (p->x != x || p->y != y)) out.insert(out.end(), {x, y, p->x, p->y});
+    x = p->x;
+    y = p->y;
+  }
+  return out;
+}
+
+Segments withoutEmptySegments(const Segments& in) {
+  Segments out;
+  for (size_t i = 0; i + 3 < in.size(); i += 4) {
+    if (in[i] != in[i + 2] || in[i + 1] != in[i + 3]) out.insert(out.end(), &in[i], &in[i + 4]);
+  }
+  return out;
+}
+
+// Shape number -> segments, from a reader printing a line per shape.
+std::map<int, Segments> segmentsPrintedBy(const std::string& command) {
+  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  if (!pipe) throw std::runtime_error("cannot run " + command);
+  std::string output;
+  char buffer[4096];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+  if (::pclose(pipe) != 0) throw std::runtime_error(command + " failed:\n" + output);
+  std::map<int, Segments> shapes;
+  std::istringstream lines(output);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream fields(line);
+    int number;
+    fields >> number;
+    Segments& segments = shapes[number];
+    for (int64_t v; fields >> v;) segments.push_back(v);
+  }
+  return shapes;
+}
+
+struct Reader {
+  std::string name;
+  std::string missing;  // why it cannot run here; empty when it can
+  std::string command;  // followed by the file
+  bool readsBigfonts;
+};
+
+Reader ezdxf() {
+  const std::string python = "/usr/bin/python3";
+  return {"ezdxf",
+          succeeds(python + " -c 'import ezdxf.shapefile'")
+              ? ""
+              : python + " cannot import ezdxf.shapefile (install python3-ezdxf)",
+          python + " '" KELVANE_EZDXF_STROKES "'", false};
+}
+
+Reader shxParser() {
+  const std::string package = KELVANE_SHX_PARSER;
+  std::string missing;
+  if (!succeeds("node --version")) {
+    missing = "node is missing (install nodejs)";
+  } else if (!succeeds("test -f '" + package + "/dist/index.es.js'")) {
+    missing = package + " is missing (scripts/test installs it with npm)";
+  }
+  return {"shx-parser", missing, "node '" KELVANE_SHX_PARSER_STROKES "' '" + package + "'", true};
+}
+
+class IndependentReaders : public TempDirTest, public ::testing::WithParamInterface<uint8_t> {};
+
+}  // namespace
+
+TEST_P(IndependentReaders, DrawEveryShapeAsWeDo) {
+  const uint8_t kind = GetParam();
+  auto font = sampleFont(kind, 21, 0, 120);
+  font->removeAllRepeats();
+  const FontCompilation compiled = compileFont(*font, exportDate);
+  const std::string file = path("font.shx");
+  writeBytes(file, writeShx(compiled.font));
+  std::map<int, bool> written;
+  for (const CompiledShape& shape : compiled.font.shapes) written[shape.code] = true;
+  for (const LeftOutShape& shape : compiled.leftOut) written.erase(shape.code);
+
+  std::string skipped;
+  for (const Reader& reader : {ezdxf(), shxParser()}) {
+    SCOPED_TRACE(reader.name);
+    if (kind == GShpFile::kindBigfont && !reader.readsBigfonts) continue;
+    if (!reader.missing.empty()) {
+      skipped += reader.name + " cannot run: " + reader.missing + "; ";
+      continue;
+    }
+    const std::map<int, Segments> theirs = segmentsPrintedBy(reader.command + " '" + file + "'");
+    ASSERT_EQ(theirs.size(), written.size());
+    for (const auto& [code, _] : written) {
+      SCOPED_TRACE("shape " + std::to_string(code));
+      auto found = theirs.find(code);
+      ASSERT_NE(found, theirs.end());
+      const GShape& shape = *font->findShape(static_cast<uint16_t>(code));
+      EXPECT_EQ(withoutEmptySegments(found->second), ourSegments(shape));
+    }
+  }
+  if (!skipped.empty()) GTEST_SKIP() << skipped;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, IndependentReaders,
+                         ::testing::Values(GShpFile::kindAscii, GShpFile::kindUnifont,
+                                           GShpFile::kindBigfont));
