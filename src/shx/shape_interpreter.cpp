@@ -223,9 +223,8 @@ class Machine {
       return;
     }
     ++out_.report.arcs;
-    const double widest = radius > chordDeviation
-                              ? 2 * std::acos(1 - chordDeviation / radius)
-                              : 2 * std::numbers::pi;
+    const double widest =
+        radius > chordDeviation ? 2 * std::acos(1 - chordDeviation / radius) : 2 * std::numbers::pi;
     const int segments =
         std::clamp(static_cast<int>(std::ceil(std::abs(sweep) / widest)), 1, maxArcSegments);
     for (int i = 1; i < segments; ++i) {
@@ -325,8 +324,7 @@ class Machine {
 
 }  // namespace
 
-ShapeInterpreter::ShapeInterpreter(const CompiledFont& font)
-    : font_(font), shapeIndex_(65536, -1) {
+ShapeInterpreter::ShapeInterpreter(const CompiledFont& font) : font_(font), shapeIndex_(65536, -1) {
   for (size_t i = font.shapes.size(); i-- > 0;) {
     shapeIndex_[font.shapes[i].code] = static_cast<int32_t>(i);
   }

@@ -182,9 +182,8 @@ Header fieldsOf(std::string_view header) {
   fields.number = trimmed(header.substr(1, first == std::string_view::npos ? first : first - 1));
   if (first == std::string_view::npos) return fields;
   const size_t second = header.find(',', first + 1);
-  fields.byteCount = trimmed(header.substr(first + 1, second == std::string_view::npos
-                                                          ? std::string_view::npos
-                                                          : second - first - 1));
+  fields.byteCount = trimmed(header.substr(
+      first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1));
   if (second != std::string_view::npos) fields.name = trimmed(header.substr(second + 1));
   return fields;
 }
@@ -208,7 +207,8 @@ std::vector<Record> recordsOf(std::string_view text) {
 std::string headerBytesOf(const Record& record) {
   std::string bytes;
   for (int32_t item : itemsOf(record.definition)) {
-    if (item < -128 || item > 255) throw RecordFault(std::to_string(item) + " does not fit in a byte");
+    if (item < -128 || item > 255)
+      throw RecordFault(std::to_string(item) + " does not fit in a byte");
     bytes += static_cast<char>(item);
   }
   return bytes;

@@ -33,7 +33,8 @@ class ByteReader {
 
  private:
   void need(size_t n) const {
-    if (!has(n)) fail("the file ends at byte " + std::to_string(bytes_.size()) + " inside its index");
+    if (!has(n))
+      fail("the file ends at byte " + std::to_string(bytes_.size()) + " inside its index");
   }
 
   std::string_view bytes_;

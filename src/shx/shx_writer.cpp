@@ -52,8 +52,9 @@ std::vector<const CompiledShape*> writtenShapes(const CompiledFont& font) {
   for (size_t i = 0; i < font.shapes.size(); ++i) {
     if (!verdict[i]) shapes.push_back(&font.shapes[i]);
   }
-  std::stable_sort(shapes.begin(), shapes.end(),
-                   [](const CompiledShape* a, const CompiledShape* b) { return a->code < b->code; });
+  std::stable_sort(
+      shapes.begin(), shapes.end(),
+      [](const CompiledShape* a, const CompiledShape* b) { return a->code < b->code; });
   return shapes;
 }
 
@@ -79,7 +80,8 @@ const char signatureEnd[] = "\r\n\x1a";
 std::string shapesFile(const CompiledFont& font, const std::vector<const CompiledShape*>& shapes) {
   std::vector<std::pair<uint16_t, std::string>> records;
   if (font.hasHeader) records.emplace_back(0, namedRecord(font.headerName, font.headerBytes));
-  for (const CompiledShape* s : shapes) records.emplace_back(s->code, namedRecord(s->name, s->bytes));
+  for (const CompiledShape* s : shapes)
+    records.emplace_back(s->code, namedRecord(s->name, s->bytes));
   std::string out;
   ByteSink sink(out);
   sink.text("AutoCAD-86 shapes 1.0");

@@ -46,8 +46,7 @@ struct Point {
 using Polyline = std::vector<Point>;
 
 std::map<int, std::vector<Polyline>> ezdxfDrawing(const std::string& file) {
-  const std::string command =
-      "/usr/bin/python3 '" KELVANE_EZDXF_DRAWING "' '" + file + "' 2>&1";
+  const std::string command = "/usr/bin/python3 '" KELVANE_EZDXF_DRAWING "' '" + file + "' 2>&1";
   FILE* pipe = ::popen(command.c_str(), "r");
   std::string output;
   char buffer[4096];
@@ -98,7 +97,8 @@ double distanceToDrawing(Point p, const std::vector<Polyline>& drawing) {
   double nearest = INFINITY;
   for (const Polyline& line : drawing) {
     for (size_t i = 0; i < line.size(); ++i) {
-      nearest = std::min(nearest, distanceToSegment(p, line[i], line[i + 1 < line.size() ? i + 1 : i]));
+      nearest =
+          std::min(nearest, distanceToSegment(p, line[i], line[i + 1 < line.size() ? i + 1 : i]));
     }
   }
   return nearest;

@@ -16,7 +16,9 @@ namespace {
 
 using Segments = std::vector<int64_t>;  // x0 y0 x1 y1 of each drawn segment, in order
 
-bool succeeds(const std::string& command) { return std::system((command + " > /dev/null 2>&1").c_str()) == 0; }
+bool succeeds(const std::string& command) {
+  return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
+}
 
 // The segments the pen draws along a shape's path from the origin; a segment that goes
 // nowhere draws nothing.
