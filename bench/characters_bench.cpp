@@ -15,6 +15,7 @@ class HanziPrompts : public Prompts {
  public:
   Answer ask(const QString&, Question) override { return Answer::Cancel; }
   void showError(const QString&) override {}
+  void showReport(const QString&, const QString&) override {}
   std::optional<QString> openFile(const FileDialog&) override { return std::nullopt; }
   std::optional<QString> saveFile(const FileDialog&) override { return std::nullopt; }
   std::optional<QString> inputText(const QString&, const QString&, const QString&) override {

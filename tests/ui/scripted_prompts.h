@@ -17,6 +17,8 @@ class ScriptedPrompts : public Prompts {
   std::vector<Question> questionKinds;
   QStringList dialogTitles;
   QStringList errors;
+  QStringList reports;  // summary, then details
+  QStringList proposedPaths;
   QStringList documents;
   QStringList documentDirectories;
   int aboutShown = 0;
@@ -32,12 +34,17 @@ class ScriptedPrompts : public Prompts {
     return answer;
   }
   void showError(const QString& text) override { errors << text; }
+  void showReport(const QString& summary, const QString& details) override {
+    reports << summary << details;
+  }
   std::optional<QString> openFile(const FileDialog& dialog) override {
     dialogTitles << dialog.title;
+    proposedPaths << dialog.proposedPath;
     return take(files);
   }
   std::optional<QString> saveFile(const FileDialog& dialog) override {
     dialogTitles << dialog.title;
+    proposedPaths << dialog.proposedPath;
     return take(files);
   }
   std::optional<QString> inputText(const QString& caption, const QString& prompt,

@@ -63,6 +63,12 @@ void TFmMain::createActions() {
       QKeySequence(QStringLiteral("Ctrl+A")));
   NMSaveAs->setIconText(QStringLiteral("另存"));
   NMClose = withIcon(newAction("NMClose", QStringLiteral("关闭"), closeHint), IconIndex::Close);
+  NMExportSHX =
+      newAction("NMExportSHX", QStringLiteral("导出SHX ..."),
+                QStringLiteral("导出SHX|将已经打开的字体编译为CAD程序直接使用的SHX字体文件"));
+  NMImport = newAction(
+      "NMImport", QStringLiteral("导入SHP/SHX ..."),
+      QStringLiteral("导入字体|将任何AutoCAD形源代码文件(SHP)或SHX字体文件导入为新的字体文件"));
 
   NMASCII = newAction("NMASCII", QStringLiteral("ASCII"));
   NMUNIFONT = newAction("NMUNIFONT", QStringLiteral("UNIFONT"));

@@ -13,8 +13,8 @@ void TFmMain::updateCommandStates() {
   const bool clipFilled = clipShape != nullptr;
   const bool fileEmpty = fileOpen && shapeFile->shapeCount() == 0;
 
-  for (QAction* item : {NMNew, NMOpen}) item->setEnabled(!fileOpen);
-  for (QAction* item : {NMSave, NMSaveAs, NMClose}) item->setEnabled(fileOpen);
+  for (QAction* item : {NMNew, NMOpen, NMImport}) item->setEnabled(!fileOpen);
+  for (QAction* item : {NMSave, NMSaveAs, NMExportSHX, NMClose}) item->setEnabled(fileOpen);
   NMFontType->menuAction()->setEnabled(fileOpen);
   for (QAction* item : {NMASCII, NMUNIFONT, NMBIGFONT}) item->setEnabled(fileEmpty);
   NMFontSize->menuAction()->setEnabled(fileOpen);

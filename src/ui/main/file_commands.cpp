@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QListWidget>
 #include <QSpinBox>
 #include <stdexcept>
@@ -9,20 +8,9 @@
 #include "ui/canvas/panel.h"
 #include "ui/characters/character_list.h"
 #include "ui/main/choice_group.h"
+#include "ui/main/file_names.h"
 #include "ui/main/main_window.h"
 #include "ui/platform/gbk.h"
-
-namespace {
-
-std::string pathOf(const QString& chosen) { return QFile::encodeName(chosen).toStdString(); }
-
-// The font name written into the header is the file's base name; a character GBK
-// cannot hold becomes "_" there (the file keeps its name).
-std::string fontNameOf(const std::string& path) {
-  return toGbk(QFile::decodeName(QByteArray::fromStdString(baseNameOf(path))), '_');
-}
-
-}  // namespace
 
 void TFmMain::connectFileCommands() {
   bind(NMNew, &QAction::triggered, [this] { NMNewClick(); });
@@ -37,21 +25,19 @@ void TFmMain::connectFileCommands() {
 // open font is never dropped without the question of Close.
 void TFmMain::NMNewClick() {
   if (shapeFile) return;
-  OpenDialog.title = QStringLiteral("新建AutoCAD字体定义文件");
-  const std::optional<QString> chosen = prompts->openFile(OpenDialog);
+  const std::optional<std::string> chosen = askNewFontPath(QString());
   if (!chosen) return;
-  filePath = pathOf(*chosen);
-  const bool exists = fileExists(filePath);
-  if (exists &&
-      prompts->ask(QStringLiteral("您要创建的文件已存在，继续创建将会覆盖原来的文件，请确认"),
-                   Prompts::Question::OkCancelWarning) != Prompts::Answer::Ok) {
-    return;
-  }
-  shapeFile = std::make_unique<GShpFile>(gridAbove, gridBelow);
-  shapeFile->setKind(GShpFile::kindAscii);
-  shapeFile->setFontName(fontNameOf(filePath));
-  shapeFile->setGridIndex(gridSizeIndex);
-  shapeFile->setDirection(directionFlag);
+  auto file = std::make_unique<GShpFile>(gridAbove, gridBelow);
+  file->setKind(GShpFile::kindAscii);
+  file->setDirection(directionFlag);
+  openNewFont(std::move(file), *chosen);
+}
+
+void TFmMain::openNewFont(std::unique_ptr<GShpFile> file, const std::string& path) {
+  const bool exists = fileExists(path);
+  file->setFontName(fontNameOf(path));
+  file->setGridIndex(gridSizeIndex);
+  showShapeFile(std::move(file), path);
   if (exists) {
     try {
       saveSettings(filePath);
@@ -66,6 +52,21 @@ void TFmMain::NMNewClick() {
   updateModified();
   updateCaption();
   updateCommandStates();
+}
+
+std::optional<std::string> TFmMain::askNewFontPath(const QString& proposedPath) {
+  OpenDialog.title = QStringLiteral("新建AutoCAD字体定义文件");
+  OpenDialog.proposedPath = proposedPath;
+  const std::optional<QString> chosen = prompts->openFile(OpenDialog);
+  OpenDialog.proposedPath.clear();
+  if (!chosen) return std::nullopt;
+  const std::string path = pathOf(*chosen);
+  if (fileExists(path) &&
+      prompts->ask(QStringLiteral("您要创建的文件已存在，继续创建将会覆盖原来的文件，请确认"),
+                   Prompts::Question::OkCancelWarning) != Prompts::Answer::Ok) {
+    return std::nullopt;
+  }
+  return path;
 }
 
 void TFmMain::NMOpenClick() {

@@ -1,7 +1,6 @@
 #include "ui/main/main_window.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -14,6 +13,7 @@
 #include "ui/canvas/panel.h"
 #include "ui/characters/character_list.h"
 #include "ui/main/choice_group.h"
+#include "ui/main/file_names.h"
 #include "ui/main/form_font.h"
 #include "ui/platform/gbk.h"
 
@@ -61,13 +61,17 @@ void TFmMain::FormDestroy() {
 // The open dialog's title is set by each command that runs it.
 void TFmMain::createDialogs() {
   const QString shapeFiles = QStringLiteral("AUTOCAD形定义文件(*.SHP)|*.SHP");
-  OpenDialog = {QString(), shapeFiles, QStringLiteral("*.SHP")};
-  SaveDialog = {QStringLiteral("请选择文件夹"), shapeFiles, QStringLiteral("*.SHP")};
+  OpenDialog = {QString(), shapeFiles, QStringLiteral("*.SHP"), QString()};
+  SaveDialog = {QStringLiteral("请选择文件夹"), shapeFiles, QStringLiteral("*.SHP"), QString()};
+  ExportDialog = {QStringLiteral("导出SHX字体文件"), QStringLiteral("SHX字体文件(*.SHX)|*.SHX"),
+                  QStringLiteral("*.SHX"), QString()};
+  ImportDialog = {QStringLiteral("选择要导入的AutoCAD形文件"),
+                  QStringLiteral("AutoCAD形文件(*.SHP;*.SHX)|*.SHP;*.SHX"), QString(), QString()};
   OpenPictureDialog = {QString(),
                        QStringLiteral("All (*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|"
                                       "JPEG Image File (*.jpg)|*.jpg|"
                                       "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp"),
-                       QString()};
+                       QString(), QString()};
 }
 
 void TFmMain::initialiseState() {
@@ -113,6 +117,7 @@ void TFmMain::connectHandlers() {
   connectHelpCommands();
   qApp->installEventFilter(this);
   connectFileCommands();
+  connectCompiledFontCommands();
 }
 
 void TFmMain::showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path) {
@@ -136,8 +141,7 @@ uint8_t TFmMain::setGridMetrics(uint8_t above, uint8_t below) {
 }
 
 void TFmMain::updateCaption() {
-  setWindowTitle(applicationTitle() + QStringLiteral("  ") +
-                 QFile::decodeName(QByteArray::fromStdString(filePath)) +
+  setWindowTitle(applicationTitle() + QStringLiteral("  ") + displayedPath(filePath) +
                  (modified ? QStringLiteral(" *") : QString()));
 }
 

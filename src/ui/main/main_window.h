@@ -76,6 +76,8 @@ class TFmMain : public QMainWindow, private EditHost {
   void NMOpenClick();
   void NMSaveClick();
   void NMSaveAsClick();
+  void NMExportSHXClick();
+  void NMImportClick();
   void BtnCloseClick();
   void NMExitClick();
   void FormClose();
@@ -189,6 +191,12 @@ class TFmMain : public QMainWindow, private EditHost {
   StateBeforeOpen stateBeforeOpen() const;
   void restoreStateBeforeOpen(const StateBeforeOpen& state);
   void saveTo(const std::string& target);
+  // Compiled fonts: export the open font, import any font into a new one.
+  void connectCompiledFontCommands();
+  // Where a new font goes, confirmed as New confirms it; nothing when the user declines.
+  std::optional<std::string> askNewFontPath(const QString& proposedPath);
+  // Makes a font no file holds yet the open one under path, unsaved, as New does.
+  void openNewFont(std::unique_ptr<GShpFile> file, const std::string& path);
   // Asks whether to save a modified file and saves it on Yes; returns whether it saved.
   bool offerToSave();
   SettingsRecord currentSettings() const;
@@ -259,11 +267,14 @@ class TFmMain : public QMainWindow, private EditHost {
   // Dialogs of the form.
   Prompts::FileDialog OpenDialog;
   Prompts::FileDialog SaveDialog;
+  Prompts::FileDialog ExportDialog;
+  Prompts::FileDialog ImportDialog;
   Prompts::FileDialog OpenPictureDialog;
 
   // Menu items and commands. A tool button shares the action of its menu item, except
   // where the two are enabled differently (paste) or hinted differently (help).
   QAction *NMNew, *NMOpen, *NMSave, *NMSaveAs, *NMClose;
+  QAction *NMExportSHX, *NMImport;
   QAction *NMASCII, *NMUNIFONT, *NMBIGFONT;
   std::array<QAction*, 10> gridSizeItems;  // N1212 … N120120, by grid index
   QAction *NMFlagNormal, *NMFlagLie;

@@ -32,7 +32,7 @@ void TFmMain::createMenus() {
   bar->setObjectName(QStringLiteral("MainMenu"));
 
   NFile = namedMenu(this, "NFile", QStringLiteral("文件"));
-  NFile->addActions({NMNew, NMOpen, NMSave, NMSaveAs, NMClose});
+  NFile->addActions({NMNew, NMOpen, NMImport, NMSave, NMSaveAs, NMExportSHX, NMClose});
   NFile->addSeparator();
   NMFontType = namedMenu(NFile, "NMFontType", QStringLiteral("字体类型"));
   NMFontType->addActions(fontKindGroup->actions());

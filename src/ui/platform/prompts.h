@@ -27,6 +27,7 @@ class Prompts {
     QString title;
     QString filter;
     QString defaultExtension;
+    QString proposedPath;  // the file the dialog starts on; none when empty
   };
 
   virtual ~Prompts() = default;
@@ -37,6 +38,9 @@ class Prompts {
   // The chosen path, or nothing when cancelled.
   virtual std::optional<QString> openFile(const FileDialog& dialog) = 0;
   virtual std::optional<QString> saveFile(const FileDialog& dialog) = 0;
+  // A report with the information icon and OK: a summary, and the full list in a part the
+  // user can unfold (none when details is empty).
+  virtual void showReport(const QString& summary, const QString& details) = 0;
   // The one-line input box; nothing when cancelled.
   virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                            const QString& initial) = 0;

@@ -21,6 +21,7 @@ std::optional<QString> runFileDialog(const Prompts::FileDialog& request,
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilters(qtNameFilters(request.filter));
+  if (!request.proposedPath.isEmpty()) dialog.selectFile(request.proposedPath);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return completeTypedName(dialog.selectedFiles().constFirst(), request.defaultExtension);
 }
@@ -83,6 +84,16 @@ Prompts::Answer QtPrompts::ask(const QString& text, Question question) {
     default:
       return Answer::Cancel;
   }
+}
+
+void QtPrompts::showReport(const QString& summary, const QString& details) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(title());
+  box.setIcon(QMessageBox::Information);
+  box.setText(summary);
+  box.setDetailedText(details);
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
 }
 
 void QtPrompts::showError(const QString& text) {

@@ -9,6 +9,7 @@ class QtPrompts : public Prompts {
  public:
   Answer ask(const QString& text, Question question) override;
   void showError(const QString& text) override;
+  void showReport(const QString& summary, const QString& details) override;
   std::optional<QString> openFile(const FileDialog& dialog) override;
   std::optional<QString> saveFile(const FileDialog& dialog) override;
   std::optional<QString> inputText(const QString& caption, const QString& prompt,

@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +8,7 @@
 
 #include "ui/canvas/panel.h"
 #include "ui/main/choice_group.h"
+#include "ui/main/file_names.h"
 #include "ui/main/main_window.h"
 #include "ui/platform/gbk.h"
 #include "ui/reference/jpeg_image.h"
@@ -64,7 +64,7 @@ void TFmMain::RzSpinEdit1Change() {
 void TFmMain::RzBitBtn1Click() {
   const std::optional<QString> chosen = prompts->openFile(OpenPictureDialog);
   if (!chosen) return;
-  const std::string path = QFile::encodeName(*chosen).toStdString();
+  const std::string path = pathOf(*chosen);
   const QString extension = QFileInfo(*chosen).suffix().toUpper();
   if (extension == QLatin1String("BMP")) {
     QImage picture;

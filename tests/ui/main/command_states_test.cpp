@@ -38,11 +38,11 @@ class CommandStates : public WindowTest {
 };
 
 TEST_F(CommandStates, NoFileOpen) {
-  expect({"NMNew", "NMOpen", "BtnNew", "BtnOpen"}, true);
+  expect({"NMNew", "NMOpen", "NMImport", "BtnNew", "BtnOpen"}, true);
   expect(alwaysOn, true);
-  expect({"NMSave", "NMSaveAs", "NMClose", "BtnSave", "BtnSaveAs", "BtnClose", "NMFontType",
-          "NMFontSize", "NMFontFlag", "NNewShape", "NDeleteShape", "NFindShape", "NMPaste",
-          "NPaste", "BtnPaste"},
+  expect({"NMSave", "NMSaveAs", "NMExportSHX", "NMClose", "BtnSave", "BtnSaveAs", "BtnClose",
+          "NMFontType", "NMFontSize", "NMFontFlag", "NNewShape", "NDeleteShape", "NFindShape",
+          "NMPaste", "NPaste", "BtnPaste"},
          false);
   expect(fontItems, false);
   expect(shapeCommands, false);
@@ -50,9 +50,9 @@ TEST_F(CommandStates, NoFileOpen) {
 
 TEST_F(CommandStates, EmptyFileOpen) {
   openFont({});
-  expect({"NMNew", "NMOpen", "BtnNew", "BtnOpen"}, false);
-  expect({"NMSave", "NMSaveAs", "NMClose", "BtnSave", "BtnSaveAs", "BtnClose", "NMFontType",
-          "NMFontSize", "NMFontFlag", "NNewShape", "NDeleteShape", "NFindShape"},
+  expect({"NMNew", "NMOpen", "NMImport", "BtnNew", "BtnOpen"}, false);
+  expect({"NMSave", "NMSaveAs", "NMExportSHX", "NMClose", "BtnSave", "BtnSaveAs", "BtnClose",
+          "NMFontType", "NMFontSize", "NMFontFlag", "NNewShape", "NDeleteShape", "NFindShape"},
          true);
   expect(fontItems, true);
   expect(shapeCommands, false);

@@ -89,9 +89,10 @@ TEST_F(StartState, SourceViewKeepsItsHeightWhenTheWindowGrows) {
 }
 
 TEST_F(StartState, FileMenuItemsShortcutsAndMarks) {
-  EXPECT_EQ(captionsOf(child<QMenu>("NFile")),
-            (QStringList{"新建", "打开", "保存", "另存为 ...", "关闭", "-", "字体类型", "字体大小",
-                         "字体方向", "字体属性 ...", "-", "退出"}));
+  EXPECT_EQ(
+      captionsOf(child<QMenu>("NFile")),
+      (QStringList{"新建", "打开", "导入SHP/SHX ...", "保存", "另存为 ...", "导出SHX ...", "关闭",
+                   "-", "字体类型", "字体大小", "字体方向", "字体属性 ...", "-", "退出"}));
   EXPECT_EQ(child<QAction>("NMNew")->shortcut(), QKeySequence("Ctrl+N"));
   EXPECT_EQ(child<QAction>("NMOpen")->shortcut(), QKeySequence("Ctrl+O"));
   EXPECT_EQ(child<QAction>("NMSave")->shortcut(), QKeySequence("Ctrl+S"));

@@ -1,0 +1,77 @@
+#include "shapefile/test_support.h"
+#include "shx/shx_file.h"
+#include "ui/main/file_fixture.h"
+
+namespace {
+
+// A font whose "B" compiles to 2409 bytes, more than a compiled font may hold for a shape.
+std::string fontWithALongShape() {
+  std::string definition = "1,9,";
+  for (int i = 0; i < 600; ++i) definition += "(1,1),(-1,-1),";
+  return "*0,4,ASCII t BY MORVELIN 01/02/2026\r\n32,16,0,0\r\n\r\n"
+         "*65,9,041 ;A\r\n1,8,(2,2),2,8,(22,-2),0\r\n\r\n"
+         "*66,2409,042 ;B\r\n" +
+         definition + "(0,0),2,8,(24,0),0\r\n\r\n";
+}
+
+}  // namespace
+
+TEST_F(FileCommandTest, ExportedFontImportsBackIntoANewUnsavedFont) {
+  const std::string shp = path("a.shp");
+  writeBytes(shp, asciiFont());
+  run("NMOpen", shp);
+  run("NMExportSHX", path("b.SHX"));
+  EXPECT_EQ(prompts->proposedPaths.back(), QString::fromStdString(path("a.SHX")));
+  EXPECT_EQ(readShx(readBytes(path("b.SHX")), "b.SHX").shapes.size(), 2u);
+  EXPECT_FALSE(caption().endsWith(" *"));
+  trigger("NMClose");
+
+  prompts->files.push_back(QString::fromStdString(path("b.SHX")));
+  run("NMImport", path("c.shp"));
+  EXPECT_EQ(prompts->proposedPaths.back(), QString::fromStdString(path("b.SHP")));
+  EXPECT_EQ(caption(), QString::fromStdString("Kelvane  " + path("c.shp") + " *"));
+  EXPECT_EQ(prompts->reports.at(0), QStringLiteral("已导入 2 个字符。"));
+  ASSERT_NE(file(), nullptr);
+  EXPECT_EQ(file()->fontName(), "c");
+  GShpFile original;
+  original.load(shp);
+  for (int i = 0; i < original.shapeCount(); ++i) {
+    EXPECT_EQ(pathOf(*file()->shapeAtIndex(i)), pathOf(*original.shapeAtIndex(i)));
+  }
+  EXPECT_EQ(memoText().left(13), QStringLiteral("*65,9,041 ;A\n"));
+  EXPECT_FALSE(enabled("NMImport"));
+  EXPECT_TRUE(enabled("NMExportSHX"));
+}
+
+TEST_F(FileCommandTest, ExportAsksBeforeLeavingOutWhatDoesNotFit) {
+  const std::string shp = path("long.shp");
+  writeBytes(shp, fontWithALongShape());
+  run("NMOpen", shp);
+  prompts->answers.push_back(Prompts::Answer::Cancel);
+  run("NMExportSHX", path("long.shx"));
+  EXPECT_EQ(prompts->questions.at(0),
+            QStringLiteral(
+                "下列字符无法编入SHX文件：\n42 (B)：编译后超过2000字节\n是否导出其余的字符？"));
+  EXPECT_FALSE(fileExists(path("long.shx")));
+
+  prompts->answers.push_back(Prompts::Answer::Ok);
+  run("NMExportSHX", path("long.shx"));
+  EXPECT_EQ(readShx(readBytes(path("long.shx")), "long.shx").shapes.size(), 1u);
+}
+
+TEST_F(FileCommandTest, ImportReportsWhatItDrewDifferently) {
+  writeBytes(path("arc.shp"), "*65,6,A\r\n10,(2,012),0\r\n*66,3,B\r\n8,(300,0),0\r\n");
+  prompts->files.push_back(QString::fromStdString(path("arc.shp")));
+  prompts->files.push_back(std::nullopt);
+  trigger("NMImport");
+  EXPECT_EQ(file(), nullptr);  // no name was picked for the new font
+
+  prompts->files.push_back(QString::fromStdString(path("arc.shp")));
+  run("NMImport", path("new.shp"));
+  EXPECT_EQ(
+      prompts->reports.at(0),
+      QStringLiteral("已导入 1 个字符。其中 1 个字符的形与原文件不完全相同。1 个字符未能读入。"));
+  EXPECT_EQ(prompts->reports.at(1),
+            QStringLiteral("41 (A)：1 段圆弧化为线段，2 个点取整到网格\n"
+                           "第 3 行 42 (B)：未能读入（300 does not fit in a byte）"));
+}
