@@ -105,26 +105,42 @@ class DefinitionWriter {
   int count_ = 0;
 };
 
-// Writes the same items as compiled shape bytes, one byte each; an item outside a signed
-// byte's range makes the bytes unusable.
+// Writes the same items as compiled shape bytes, one byte each, into room made for the whole
+// path (no point writes more than maxBytesPerPoint bytes); an item outside a signed byte's
+// range makes the bytes unusable.
 class ProgramWriter {
  public:
-  explicit ProgramWriter(std::string& bytes) : bytes_(bytes) {}
+  static constexpr size_t maxBytesPerPoint = 8;
+
+  ProgramWriter(std::string& bytes, size_t points) : bytes_(bytes), start_(bytes.size()) {
+    bytes.resize(start_ + (points + 2) * maxBytesPerPoint);
+    at_ = bytes.data() + start_;
+  }
   void open(Opening opening) {
     const OpeningForms& form = openingForms[static_cast<int>(opening)];
-    bytes_.append(reinterpret_cast<const char*>(form.bytes), static_cast<size_t>(form.items));
+    char* p = at_;
+    *p++ = static_cast<char>(form.bytes[0]);
+    if (form.items == 2) *p++ = static_cast<char>(form.bytes[1]);
+    at_ = p;
   }
-  void pair(int32_t dx, int32_t dy) {
-    fits_ = fits_ && fitsByte(dx) && fitsByte(dy);
-    bytes_ += static_cast<char>(dx);
-    bytes_ += static_cast<char>(dy);
+  [[gnu::always_inline]] void pair(int32_t dx, int32_t dy) {
+    fits_ &= fitsByte(dx) & fitsByte(dy);
+    char* p = at_;
+    p[0] = static_cast<char>(dx);
+    p[1] = static_cast<char>(dy);
+    at_ = p + 2;
   }
-  void end() { bytes_ += '\0'; }
+  void end() {
+    *at_++ = '\0';
+    bytes_.resize(static_cast<size_t>(at_ - bytes_.data()));
+  }
   bool fits() const { return fits_; }
 
  private:
-  static bool fitsByte(int32_t n) { return n >= -128 && n <= 127; }
+  static bool fitsByte(int32_t n) { return static_cast<uint32_t>(n + 128) <= 255u; }
   std::string& bytes_;
+  const size_t start_;
+  char* at_;
   bool fits_ = true;
 };
 
@@ -169,7 +185,10 @@ void forEachLine(std::string_view text, LineSink sink) {
 
 template <typename Writer>
 void GShape::encodePath(Writer& out) const {
-  GPoint prev(0, 0, 1);
+  // The previous point as plain numbers: copying whole points through memory would stall
+  // each step on the loads that follow the stores.
+  int32_t prevX = 0, prevY = 0;
+  bool prevIsVirtual = true;
   int32_t pendingX = 0, pendingY = 0;
   auto writePendingMove = [&] {
     out.open(Opening::liftedMove);
@@ -181,14 +200,14 @@ void GShape::encodePath(Writer& out) const {
     const GPoint& p = *path_[i];
     bool nextIsEnd = i + 1 == path_.size();
     bool nextIsReal = !nextIsEnd && !path_[i + 1]->isVirtual;
-    GPoint delta = GPoint::delta(p, prev);
-    bool zeroStep = delta.x == 0 && delta.y == 0;
+    const int32_t dx = wrappingSub(p.x, prevX), dy = wrappingSub(p.y, prevY);
+    const bool zeroStep = dx == 0 && dy == 0;
 
-    if (prev.isVirtual && p.isVirtual) {
-      pendingX = wrappingAdd(pendingX, delta.x);
-      pendingY = wrappingAdd(pendingY, delta.y);
+    if (prevIsVirtual && p.isVirtual) {
+      pendingX = wrappingAdd(pendingX, dx);
+      pendingY = wrappingAdd(pendingY, dy);
       if (nextIsReal || nextIsEnd) writePendingMove();
-    } else if (prev.isVirtual) {
+    } else if (prevIsVirtual) {
       if (nextIsReal && zeroStep) {
         // A run opened with (0,0) would end at once: put the pen down with a
         // zero single move, then open the run on its own.
@@ -197,23 +216,23 @@ void GShape::encodePath(Writer& out) const {
         out.open(Opening::run);
       } else {
         out.open(nextIsReal ? Opening::downRun : Opening::downMove);
-        out.pair(delta.x, delta.y);
+        out.pair(dx, dy);
       }
     } else if (p.isVirtual) {
-      pendingX = delta.x;
-      pendingY = delta.y;
+      pendingX = dx;
+      pendingY = dy;
       if (nextIsReal || nextIsEnd) writePendingMove();
     } else {
-      if (!zeroStep) out.pair(delta.x, delta.y);
+      if (!zeroStep) out.pair(dx, dy);
       if (!nextIsReal) out.pair(0, 0);
     }
-    prev = p;
+    prevX = p.x;
+    prevY = p.y;
+    prevIsVirtual = p.isVirtual;
   }
 
-  const GPoint endPoint(static_cast<int32_t>(width_), 0, 1);
-  GPoint closing = GPoint::delta(endPoint, prev);
   out.open(Opening::liftedMove);
-  out.pair(closing.x, closing.y);
+  out.pair(wrappingSub(static_cast<int32_t>(width_), prevX), wrappingSub(0, prevY));
   out.end();
 }
 
@@ -226,7 +245,7 @@ std::string_view GShape::encodeDefinition(std::string& buffer, int& items) const
 
 bool GShape::appendProgramBytes(std::string& bytes) const {
   if (!hasList_) return true;
-  ProgramWriter out(bytes);
+  ProgramWriter out(bytes, path_.size());
   encodePath(out);
   return out.fits();
 }

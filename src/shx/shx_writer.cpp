@@ -58,70 +58,102 @@ std::vector<const CompiledShape*> writtenShapes(const CompiledFont& font) {
   return shapes;
 }
 
-// A bigfont names a two-byte character by its two bytes; a single-byte one has no name, as
-// readers of bigfonts take its record for the program itself.
-std::string bigfontRecord(const CompiledShape& shape) {
-  if (shape.code < 256) return shape.bytes;
-  std::string record;
-  record += static_cast<char>(shape.code >> 8);
-  record += static_cast<char>(shape.code & 0xFF);
-  record += '\0';
-  return record + shape.bytes;
+// One record of the file: the name and a 0, then the program. A bigfont names a two-byte
+// character by its own two bytes, and a single-byte one not at all, as readers of bigfonts
+// take that record for the program itself.
+struct Record {
+  enum Naming : uint8_t { byName, byCode, unnamed };
+  uint16_t code;
+  std::string_view name;
+  std::string_view program;
+  Naming naming;
+
+  size_t size() const {
+    switch (naming) {
+      case byName:
+        return name.size() + 1 + program.size();
+      case byCode:
+        return 3 + program.size();
+      default:
+        return program.size();
+    }
+  }
+  void appendTo(std::string& out) const {
+    if (naming == byName) {
+      out.append(name);
+      out += '\0';
+    } else if (naming == byCode) {
+      out += static_cast<char>(code >> 8);
+      out += static_cast<char>(code & 0xFF);
+      out += '\0';
+    }
+    out.append(program);
+  }
+};
+
+std::vector<Record> recordsOf(const CompiledFont& font) {
+  const std::vector<const CompiledShape*> shapes = writtenShapes(font);
+  std::vector<Record> records;
+  records.reserve(shapes.size() + 1);
+  // A unifont's first record is its font record, even an empty one.
+  if (font.hasHeader || font.kind == CompiledKind::unifont) {
+    records.push_back({0, font.headerName, font.headerBytes, Record::byName});
+  }
+  for (const CompiledShape* s : shapes) {
+    Record::Naming naming = Record::byName;
+    if (font.kind == CompiledKind::bigfont)
+      naming = s->code < 256 ? Record::unnamed : Record::byCode;
+    records.push_back({s->code, s->name, s->bytes, naming});
+  }
+  return records;
 }
 
-std::string namedRecord(const std::string& name, const std::string& bytes) {
-  std::string record = name;
-  record += '\0';
-  return record + bytes;
+size_t recordBytes(const std::vector<Record>& records) {
+  size_t total = 0;
+  for (const Record& r : records) total += r.size();
+  return total;
 }
 
 const char signatureEnd[] = "\r\n\x1a";
 
-std::string shapesFile(const CompiledFont& font, const std::vector<const CompiledShape*>& shapes) {
-  std::vector<std::pair<uint16_t, std::string>> records;
-  if (font.hasHeader) records.emplace_back(0, namedRecord(font.headerName, font.headerBytes));
-  for (const CompiledShape* s : shapes)
-    records.emplace_back(s->code, namedRecord(s->name, s->bytes));
+std::string shapesFile(const std::vector<Record>& records) {
   std::string out;
+  out.reserve(64 + 4 * records.size() + recordBytes(records));
   ByteSink sink(out);
   sink.text("AutoCAD-86 shapes 1.0");
   sink.text(signatureEnd);
-  sink.u16(records.empty() ? 0 : records.front().first);
-  sink.u16(records.empty() ? 0 : records.back().first);
+  sink.u16(records.empty() ? 0 : records.front().code);
+  sink.u16(records.empty() ? 0 : records.back().code);
   sink.u16(static_cast<unsigned>(records.size()));
-  for (const auto& [code, record] : records) {
-    sink.u16(code);
+  for (const Record& record : records) {
+    sink.u16(record.code);
     sink.u16(static_cast<unsigned>(record.size()));
   }
-  for (const auto& record : records) sink.text(record.second);
+  for (const Record& record : records) record.appendTo(out);
   sink.text("EOF");
   return out;
 }
 
-std::string unifontFile(const CompiledFont& font, const std::vector<const CompiledShape*>& shapes) {
-  const std::string header = namedRecord(font.headerName, font.headerBytes);
+// The font record comes first, without a number.
+std::string unifontFile(const std::vector<Record>& records) {
   std::string out;
+  out.reserve(64 + 4 * records.size() + recordBytes(records));
   ByteSink sink(out);
   sink.text("AutoCAD-86 unifont 1.0");
   sink.text(signatureEnd);
-  sink.u32(static_cast<uint32_t>(shapes.size() + 1));
-  sink.u16(static_cast<unsigned>(header.size()));
-  sink.text(header);
-  for (const CompiledShape* s : shapes) {
-    const std::string record = namedRecord(s->name, s->bytes);
-    sink.u16(s->code);
-    sink.u16(static_cast<unsigned>(record.size()));
-    sink.text(record);
+  sink.u32(static_cast<uint32_t>(records.size()));
+  for (size_t i = 0; i < records.size(); ++i) {
+    if (i > 0) sink.u16(records[i].code);
+    sink.u16(static_cast<unsigned>(records[i].size()));
+    records[i].appendTo(out);
   }
   return out;
 }
 
 // The index gives every record's place in the file; the records follow it.
-std::string bigfontFile(const CompiledFont& font, const std::vector<const CompiledShape*>& shapes) {
-  std::vector<std::pair<uint16_t, std::string>> records;
-  if (font.hasHeader) records.emplace_back(0, namedRecord(font.headerName, font.headerBytes));
-  for (const CompiledShape* s : shapes) records.emplace_back(s->code, bigfontRecord(*s));
+std::string bigfontFile(const CompiledFont& font, const std::vector<Record>& records) {
   std::string out;
+  out.reserve(64 + 4 * font.escapeRanges.size() + 8 * records.size() + recordBytes(records));
   ByteSink sink(out);
   sink.text("AutoCAD-86 bigfont 1.0");
   sink.text(signatureEnd);
@@ -134,13 +166,13 @@ std::string bigfontFile(const CompiledFont& font, const std::vector<const Compil
     sink.u16(last);
   }
   uint32_t offset = static_cast<uint32_t>(out.size() + 8 * records.size());
-  for (const auto& [code, record] : records) {
-    sink.u16(code);
+  for (const Record& record : records) {
+    sink.u16(record.code);
     sink.u16(static_cast<unsigned>(record.size()));
     sink.u32(offset);
     offset += static_cast<uint32_t>(record.size());
   }
-  for (const auto& record : records) sink.text(record.second);
+  for (const Record& record : records) record.appendTo(out);
   return out;
 }
 
@@ -156,13 +188,13 @@ std::vector<LeftOutShape> shapesLeftOut(const CompiledFont& font) {
 }
 
 std::string writeShx(const CompiledFont& font) {
-  const std::vector<const CompiledShape*> shapes = writtenShapes(font);
+  const std::vector<Record> records = recordsOf(font);
   switch (font.kind) {
     case CompiledKind::unifont:
-      return unifontFile(font, shapes);
+      return unifontFile(records);
     case CompiledKind::bigfont:
-      return bigfontFile(font, shapes);
+      return bigfontFile(font, records);
     default:
-      return shapesFile(font, shapes);
+      return shapesFile(records);
   }
 }
