@@ -41,21 +41,36 @@ std::optional<int32_t> numberOf(std::string_view item) {
 // count, and an empty item (",,", a comma ending a line) is no item.
 std::vector<int32_t> itemsOf(std::string_view text) {
   std::vector<int32_t> items;
-  size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find_first_of(",\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string item;
-    for (char c : text.substr(start, end - start)) {
-      if (c != '(' && c != ')' && c != '\r') item += c;
-    }
-    if (!trimmed(item).empty()) {
-      const std::optional<int32_t> n = numberOf(item);
-      if (!n) throw RecordFault("\"" + std::string(trimmed(item)) + "\" is not a number");
+  items.reserve(text.size() / 3);
+  char item[16];
+  size_t length = 0;
+  bool tooLong = false;
+  auto finish = [&] {
+    const std::string_view taken = trimmed({item, length});
+    if (tooLong || !taken.empty()) {
+      const std::optional<int32_t> n = tooLong ? std::nullopt : numberOf(taken);
+      if (!n) {
+        throw RecordFault("\"" + std::string(taken) + (tooLong ? "..." : "") +
+                          "\" is not a number");
+      }
       items.push_back(*n);
     }
-    start = end + 1;
+    length = 0;
+    tooLong = false;
+  };
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == ',' || c == '\n') {
+      finish();
+    } else if (c != '(' && c != ')' && c != '\r') {
+      if (length == sizeof item) {
+        tooLong = true;
+      } else {
+        item[length++] = c;
+      }
+    }
   }
+  finish();
   return items;
 }
 
