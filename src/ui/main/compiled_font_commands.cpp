@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QLabel>
 #include <QListWidget>
 
 #include "platform/local_date.h"
@@ -35,6 +36,7 @@ void TFmMain::NMExportSHXClick() {
     return;
   }
   writeFileBytes(target, writeShx(compiled.font));
+  RzStatusPane2->setText(QStringLiteral("已导出SHX字体文件：%1").arg(*chosen));
 }
 
 // Any shape source or compiled font becomes a new font, as New makes one, holding every

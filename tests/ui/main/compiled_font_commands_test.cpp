@@ -1,3 +1,5 @@
+#include <QLabel>
+
 #include "shapefile/test_support.h"
 #include "shx/shx_file.h"
 #include "ui/main/file_fixture.h"
@@ -24,6 +26,8 @@ TEST_F(FileCommandTest, ExportedFontImportsBackIntoANewUnsavedFont) {
   EXPECT_EQ(prompts->proposedPaths.back(), QString::fromStdString(path("a.SHX")));
   EXPECT_EQ(readShx(readBytes(path("b.SHX")), "b.SHX").shapes.size(), 2u);
   EXPECT_FALSE(caption().endsWith(" *"));
+  EXPECT_EQ(child<QLabel>("RzStatusPane2")->text(),
+            QString::fromStdString("已导出SHX字体文件：" + path("b.SHX")));
   trigger("NMClose");
 
   prompts->files.push_back(QString::fromStdString(path("b.SHX")));
