@@ -47,18 +47,24 @@ struct InterpretedShape {
 // each move lands on a point. Arcs become segments whose chords stay within a quarter of a
 // unit of the arc; places are then rounded to whole units. Subshapes are drawn in place from
 // the font's other shapes; nesting, stack depth and the work per shape are bounded, so no
-// program can run away.
+// program can run away. The work of all shapes drawn is bounded as well, so that shapes
+// drawing each other cannot multiply it by the number of shapes: the font may spend one
+// shape's worth and workPerProgramByte more for every byte of its programs. A shape cut
+// short by either bound reports tooLong.
 class ShapeInterpreter {
  public:
   explicit ShapeInterpreter(const CompiledFont& font);
-  InterpretedShape run(const CompiledShape& shape) const;
+  InterpretedShape run(const CompiledShape& shape);
 
   static constexpr int maxNesting = 8;
   static constexpr int maxStackDepth = 4;
+  // Steps of one shape: codes, displacement pairs and arc segments.
   static constexpr size_t maxSteps = 1'100'000;
+  static constexpr size_t workPerProgramByte = 64;
 
  private:
   const CompiledFont& font_;
   std::vector<int32_t> shapeIndex_;  // by code, the first shape with it; -1 for none
   double bigfontHeight_ = 0;
+  size_t workLeft_ = maxSteps;  // of the whole font
 };

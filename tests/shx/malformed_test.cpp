@@ -21,7 +21,7 @@ TEST(MalformedPrograms, StopWhereTheyGoWrongAndSaySo) {
       {5, "", bytesOf({4, 255, 4, 255, 4, 255, 4, 255, 4, 255, 0x14, 3, 0, 0})},
       {6, "", endless},
   });
-  const ShapeInterpreter interpreter(font);
+  ShapeInterpreter interpreter(font);
   auto faultsOf = [&](size_t i) { return interpreter.run(font.shapes[i]).report.faults; };
   EXPECT_EQ(faultsOf(0), ShapeReport::nestedTooDeep);
   EXPECT_EQ(faultsOf(1), ShapeReport::missingSubshape);
@@ -33,6 +33,48 @@ TEST(MalformedPrograms, StopWhereTheyGoWrongAndSaySo) {
   const InterpretedShape selfDrawn = interpreter.run(font.shapes[0]);
   EXPECT_EQ(selfDrawn.points.size(), 1u + ShapeInterpreter::maxNesting);
   EXPECT_EQ(interpreter.run(font.shapes[5]).points.size(), 3u);
+}
+
+// Work multiplied by subshapes is bounded per shape and for the whole font, arcs far off the
+// grid included, while a shape drawing a million points from subshapes still comes out whole.
+TEST(MalformedPrograms, CannotMultiplyTheirWork) {
+  auto repeated = [](const std::string& part, int times, const std::string& tail) {
+    std::string program;
+    for (int i = 0; i < times; ++i) program += part;
+    return program + tail;
+  };
+  const std::string leaf = repeated(bytesOf({0x14}), 1997, bytesOf({1, 0}));
+  const CompiledFont large =
+      plainFont({{1, "", leaf}, {2, "", repeated(bytesOf({7, 1}), 500, bytesOf({0}))}});
+  ShapeInterpreter drawsLarge(large);
+  drawsLarge.run(large.shapes[0]);
+  const InterpretedShape million = drawsLarge.run(large.shapes[1]);
+  EXPECT_EQ(million.points.size(), 500u * 1997);
+  EXPECT_EQ(million.report.faults, 0u);
+
+  // Arcs hundreds of trillions of units wide: thousands of segments each, all on the same
+  // clamped place.
+  const std::string farArcs =
+      repeated(bytesOf({4, 255}), 5, repeated(bytesOf({10, 255, 0}), 100, bytesOf({0})));
+  const CompiledFont font = plainFont({
+      {1, "", repeated(bytesOf({7, 1}), 6, bytesOf({0x14, 0}))},  // 6^8 calls
+      {2, "", bytesOf({7, 1, 0})},
+      {3, "", farArcs},
+      {4, "", repeated(bytesOf({7, 3}), 200, bytesOf({0}))},
+      {5, "", bytesOf({0x14, 0})},
+  });
+  ShapeInterpreter interpreter(font);
+  EXPECT_EQ(interpreter.run(font.shapes[0]).report.faults,
+            ShapeReport::tooLong | ShapeReport::nestedTooDeep);
+  // The first shape took a shape's worth of work; what the font's program bytes add is soon
+  // used up as well, and the shapes after that are not drawn.
+  EXPECT_TRUE(interpreter.run(font.shapes[1]).report.faults & ShapeReport::tooLong);
+  const InterpretedShape last = interpreter.run(font.shapes[4]);
+  EXPECT_EQ(last.report.faults, ShapeReport::tooLong);
+  EXPECT_TRUE(last.points.empty());
+  ShapeInterpreter fresh(font);
+  const InterpretedShape far = fresh.run(font.shapes[3]);
+  EXPECT_EQ(far.report.faults, ShapeReport::tooLong);
 }
 
 TEST(MalformedCompiledFiles, AreRefusedOrReadAsFarAsTheyGo) {
