@@ -41,6 +41,14 @@ std::vector<std::optional<LeftOutShape::Reason>> verdicts(const CompiledFont& fo
     seen[shape.code] = true;
     verdicts.push_back(verdict);
   }
+  const size_t records =
+      std::count(verdicts.begin(), verdicts.end(), std::nullopt) + (font.hasHeader ? 1 : 0);
+  if (font.kind != CompiledKind::unifont && records > 0xFFFF) {
+    // Every number is written, so 65535 is among them.
+    for (size_t i = 0; i < verdicts.size(); ++i) {
+      if (!verdicts[i] && font.shapes[i].code == 0xFFFF) verdicts[i] = LeftOutShape::tooMany;
+    }
+  }
   return verdicts;
 }
 
@@ -68,10 +76,18 @@ std::string bigfontRecord(const CompiledShape& shape) {
   return record + shape.bytes;
 }
 
+// A record is the name up to a 0, then the bytes: a name holding a 0 is written up to it,
+// or its rest would be read as the program. The index tells a record's length in 16 bits,
+// so a name is cut to fit that too (the bytes of a shape are far shorter; a header's are
+// cut as well).
 std::string namedRecord(const std::string& name, const std::string& bytes) {
-  std::string record = name;
+  constexpr size_t longest = 0xFFFF;
+  const size_t room = bytes.size() < longest ? longest - 1 - bytes.size() : 0;
+  std::string record = name.substr(0, std::min(name.find('\0'), room));
   record += '\0';
-  return record + bytes;
+  record += bytes;
+  if (record.size() > longest) record.resize(longest);
+  return record;
 }
 
 const char signatureEnd[] = "\r\n\x1a";
