@@ -346,20 +346,20 @@ ShapeInterpreter::ShapeInterpreter(const CompiledFont& font)
     bigfontHeight_ = static_cast<uint8_t>(font.headerBytes[0]);
   }
   for (const CompiledShape& shape : font.shapes) {
-    workLeft_ += workPerProgramByte * shape.bytes.size();
+    fontStepsLeft_ += stepsPerProgramByte * shape.bytes.size();
   }
 }
 
 InterpretedShape ShapeInterpreter::run(const CompiledShape& shape) {
   InterpretedShape out;
   out.report.code = shape.code;
-  Machine machine(font_, shapeIndex_, bigfontHeight_, std::min(maxSteps, workLeft_), out);
+  Machine machine(font_, shapeIndex_, bigfontHeight_, std::min(maxSteps, fontStepsLeft_), out);
   try {
     machine.draw(shape.bytes, 0);
   } catch (const WorkUsedUp&) {
     // what was drawn so far is kept, and the report says the shape was cut short
   }
   machine.finish();
-  workLeft_ -= machine.stepsTaken();
+  fontStepsLeft_ -= machine.stepsTaken();
   return out;
 }
