@@ -48,7 +48,7 @@ ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
     result.leftOut = std::move(source.problems);
   }
   result.file = emptyFontLike(font, defaults);
-  const ShapeInterpreter interpreter(font);
+  ShapeInterpreter interpreter(font);
   for (const CompiledShape& compiled : font.shapes) {
     InterpretedShape drawn = interpreter.run(compiled);
     auto shape = std::make_unique<GShape>();

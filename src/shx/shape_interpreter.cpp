@@ -24,8 +24,12 @@ struct WorkUsedUp {};
 class Machine {
  public:
   Machine(const CompiledFont& font, const std::vector<int32_t>& shapeIndex, double bigfontHeight,
-          InterpretedShape& out)
-      : font_(font), shapeIndex_(shapeIndex), bigfontHeight_(bigfontHeight), out_(out) {}
+          size_t maxSteps, InterpretedShape& out)
+      : font_(font),
+        shapeIndex_(shapeIndex),
+        bigfontHeight_(bigfontHeight),
+        maxSteps_(maxSteps),
+        out_(out) {}
 
   void draw(std::string_view program, int nesting) {
     penDown_ = true;  // every shape, a subshape too, begins with the pen down
@@ -55,6 +59,8 @@ class Machine {
     out_.endY = rounded(y_);
     out_.report.endMoved = out_.endY != 0;
   }
+
+  size_t stepsTaken() const { return std::min(steps_, maxSteps_); }
 
  private:
   struct Cursor {
@@ -225,9 +231,14 @@ class Machine {
     ++out_.report.arcs;
     const double widest =
         radius > chordDeviation ? 2 * std::acos(1 - chordDeviation / radius) : 2 * std::numbers::pi;
+    // Compared as a double: the widest chord of a huge radius comes out 0, the quotient
+    // infinite.
+    const double wanted = std::ceil(std::abs(sweep) / widest);
     const int segments =
-        std::clamp(static_cast<int>(std::ceil(std::abs(sweep) / widest)), 1, maxArcSegments);
+        wanted < maxArcSegments ? std::max(static_cast<int>(wanted), 1) : maxArcSegments;
     for (int i = 1; i < segments; ++i) {
+      // Every place is work, the ones the grid merges too.
+      countStep();
       const double angle = start + sweep * i / segments;
       const double x = cx + radius * std::cos(angle), y = cy + radius * std::sin(angle);
       // Places the grid merges are drawn once.
@@ -298,7 +309,7 @@ class Machine {
   }
 
   void countStep() {
-    if (++steps_ > ShapeInterpreter::maxSteps) {
+    if (++steps_ > maxSteps_) {
       fault(ShapeReport::tooLong);
       throw WorkUsedUp{};
     }
@@ -314,6 +325,7 @@ class Machine {
   const CompiledFont& font_;
   const std::vector<int32_t>& shapeIndex_;
   const double bigfontHeight_;
+  const size_t maxSteps_;
   InterpretedShape& out_;
   const InterpretedPoint origin_{0, 0, true};
   double x_ = 0, y_ = 0, scale_ = 1;
@@ -331,17 +343,21 @@ ShapeInterpreter::ShapeInterpreter(const CompiledFont& font) : font_(font), shap
   if (font.kind == CompiledKind::bigfont && !font.headerBytes.empty()) {
     bigfontHeight_ = static_cast<uint8_t>(font.headerBytes[0]);
   }
+  for (const CompiledShape& shape : font.shapes) {
+    fontStepsLeft_ += stepsPerProgramByte * shape.bytes.size();
+  }
 }
 
-InterpretedShape ShapeInterpreter::run(const CompiledShape& shape) const {
+InterpretedShape ShapeInterpreter::run(const CompiledShape& shape) {
   InterpretedShape out;
   out.report.code = shape.code;
-  Machine machine(font_, shapeIndex_, bigfontHeight_, out);
+  Machine machine(font_, shapeIndex_, bigfontHeight_, std::min(maxSteps, fontStepsLeft_), out);
   try {
     machine.draw(shape.bytes, 0);
   } catch (const WorkUsedUp&) {
     // what was drawn so far is kept, and the report says the shape was cut short
   }
   machine.finish();
+  fontStepsLeft_ -= machine.stepsTaken();
   return out;
 }

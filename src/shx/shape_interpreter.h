@@ -47,18 +47,28 @@ struct InterpretedShape {
 // each move lands on a point. Arcs become segments whose chords stay within a quarter of a
 // unit of the arc; places are then rounded to whole units. Subshapes are drawn in place from
 // the font's other shapes; nesting, stack depth and the work per shape are bounded, so no
-// program can run away.
+// program can run away. The steps of all shapes drawn are bounded by the size of the font's
+// programs as well, so that subshapes drawn over and over cannot make a small font draw
+// millions of points: drawing text takes a step or two a program byte, its arcs a few dozen.
+// A shape cut short by either bound reports tooLong.
 class ShapeInterpreter {
  public:
   explicit ShapeInterpreter(const CompiledFont& font);
-  InterpretedShape run(const CompiledShape& shape) const;
+  InterpretedShape run(const CompiledShape& shape);
 
   static constexpr int maxNesting = 8;
   static constexpr int maxStackDepth = 4;
+  // Steps of one shape: codes, displacement pairs and arc segments; its points are bounded
+  // alike.
   static constexpr size_t maxSteps = 1'100'000;
+  // Steps of all shapes of a font: minFontSteps, and stepsPerProgramByte for every byte of
+  // its programs (a shape of maxSteps takes some 17 KB of them).
+  static constexpr size_t minFontSteps = 65'536;
+  static constexpr size_t stepsPerProgramByte = 64;
 
  private:
   const CompiledFont& font_;
   std::vector<int32_t> shapeIndex_;  // by code, the first shape with it; -1 for none
   double bigfontHeight_ = 0;
+  size_t fontStepsLeft_ = minFontSteps;
 };

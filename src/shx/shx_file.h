@@ -10,7 +10,7 @@
 
 // A shape the compiled file cannot hold, and why.
 struct LeftOutShape {
-  enum Reason : uint8_t { tooLong, duplicateCode, headerCode, byteOverflow };
+  enum Reason : uint8_t { tooLong, duplicateCode, headerCode, byteOverflow, tooMany };
   uint16_t code = 0;
   Reason reason = tooLong;
 };
@@ -23,8 +23,9 @@ class ShxReadError : public std::runtime_error {
 };
 
 // The shapes a compiled file of the font cannot hold: programs over the length limit, and a
-// second shape of one number (the first is kept). The font's own header is number 0, so no
-// shape of a font with a header may have it.
+// second shape of one number (the first is kept). A shapes file or bigfont reads number 0 as
+// its font header, so no shape of theirs may have it. A shapes file or bigfont indexes at most 65535
+// records, the header among them: with every number in use, 65535 is too many.
 std::vector<LeftOutShape> shapesLeftOut(const CompiledFont& font);
 
 // The compiled file of the font's kind ("AutoCAD-86 shapes 1.0", "unifont 1.0" or

@@ -28,7 +28,8 @@ std::vector<std::optional<LeftOutShape::Reason>> verdicts(const CompiledFont& fo
   std::vector<std::optional<LeftOutShape::Reason>> verdicts;
   verdicts.reserve(font.shapes.size());
   std::vector<bool> seen(65536, false);
-  const bool headerIsShapeZero = font.hasHeader && font.kind != CompiledKind::unifont;
+  // Number 0 of a shapes file or bigfont is read as the font header, with or without one.
+  const bool headerIsShapeZero = font.kind != CompiledKind::unifont;
   for (const CompiledShape& shape : font.shapes) {
     std::optional<LeftOutShape::Reason> verdict;
     if (headerIsShapeZero && shape.code == 0) {
@@ -40,6 +41,14 @@ std::vector<std::optional<LeftOutShape::Reason>> verdicts(const CompiledFont& fo
     }
     seen[shape.code] = true;
     verdicts.push_back(verdict);
+  }
+  const size_t records =
+      std::count(verdicts.begin(), verdicts.end(), std::nullopt) + (font.hasHeader ? 1 : 0);
+  if (font.kind != CompiledKind::unifont && records > 0xFFFF) {
+    // Every number is written, so 65535 is among them.
+    for (size_t i = 0; i < verdicts.size(); ++i) {
+      if (!verdicts[i] && font.shapes[i].code == 0xFFFF) verdicts[i] = LeftOutShape::tooMany;
+    }
   }
   return verdicts;
 }
@@ -91,19 +100,30 @@ struct Record {
   }
 };
 
+// A name holding a 0 is written up to it, or its rest would be read as the program. The index
+// tells a record's length in 16 bits, so a name is cut to fit that too, and so is a header's
+// program (a shape's is far shorter).
+Record namedRecord(uint16_t code, std::string_view name, std::string_view program) {
+  constexpr size_t longest = 0xFFFF;
+  program = program.substr(0, longest - 1);
+  name = name.substr(0, std::min(name.find('\0'), longest - 1 - program.size()));
+  return {code, name, program, Record::byName};
+}
+
 std::vector<Record> recordsOf(const CompiledFont& font) {
   const std::vector<const CompiledShape*> shapes = writtenShapes(font);
   std::vector<Record> records;
   records.reserve(shapes.size() + 1);
   // A unifont's first record is its font record, even an empty one.
   if (font.hasHeader || font.kind == CompiledKind::unifont) {
-    records.push_back({0, font.headerName, font.headerBytes, Record::byName});
+    records.push_back(namedRecord(0, font.headerName, font.headerBytes));
   }
   for (const CompiledShape* s : shapes) {
-    Record::Naming naming = Record::byName;
-    if (font.kind == CompiledKind::bigfont)
-      naming = s->code < 256 ? Record::unnamed : Record::byCode;
-    records.push_back({s->code, s->name, s->bytes, naming});
+    if (font.kind == CompiledKind::bigfont) {
+      records.push_back({s->code, {}, s->bytes, s->code < 256 ? Record::unnamed : Record::byCode});
+    } else {
+      records.push_back(namedRecord(s->code, s->name, s->bytes));
+    }
   }
   return records;
 }

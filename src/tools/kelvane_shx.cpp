@@ -19,6 +19,8 @@ const char* reasonOf(LeftOutShape::Reason reason) {
       return "an earlier shape has its number";
     case LeftOutShape::headerCode:
       return "number 0 is the font header";
+    case LeftOutShape::tooMany:
+      return "the file's index holds no more than 65535 records";
     default:
       return "a move does not fit in a byte";
   }

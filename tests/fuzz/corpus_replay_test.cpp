@@ -16,6 +16,8 @@
 extern "C" int kelvaneFuzzShapeFile(const uint8_t* data, size_t size);
 extern "C" int kelvaneFuzzDefinition(const uint8_t* data, size_t size);
 extern "C" int kelvaneFuzzSettings(const uint8_t* data, size_t size);
+extern "C" int kelvaneFuzzShxFile(const uint8_t* data, size_t size);
+extern "C" int kelvaneFuzzShapeSource(const uint8_t* data, size_t size);
 #ifdef KELVANE_FUZZ_JPEG
 extern "C" int kelvaneFuzzJpeg(const uint8_t* data, size_t size);
 #endif
@@ -47,6 +49,8 @@ size_t replay(const std::string& target, Entry entry) {
 TEST(FuzzCorpus, ShapeFile) { EXPECT_GE(replay("shape_file", kelvaneFuzzShapeFile), 10u); }
 TEST(FuzzCorpus, Definition) { EXPECT_GE(replay("definition", kelvaneFuzzDefinition), 10u); }
 TEST(FuzzCorpus, Settings) { EXPECT_GE(replay("settings", kelvaneFuzzSettings), 10u); }
+TEST(FuzzCorpus, ShxFile) { EXPECT_GE(replay("shx_file", kelvaneFuzzShxFile), 10u); }
+TEST(FuzzCorpus, ShapeSource) { EXPECT_GE(replay("shape_source", kelvaneFuzzShapeSource), 10u); }
 #ifdef KELVANE_FUZZ_JPEG
 TEST(FuzzCorpus, Jpeg) { EXPECT_GE(replay("jpeg", kelvaneFuzzJpeg), 10u); }
 #endif

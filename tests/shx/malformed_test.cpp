@@ -21,8 +21,9 @@ TEST(MalformedPrograms, StopWhereTheyGoWrongAndSaySo) {
       {5, "", bytesOf({4, 255, 4, 255, 4, 255, 4, 255, 4, 255, 0x14, 3, 0, 0})},
       {6, "", endless},
   });
-  const ShapeInterpreter interpreter(font);
-  auto faultsOf = [&](size_t i) { return interpreter.run(font.shapes[i]).report.faults; };
+  // Each on its own, as 4 uses up the font's work.
+  auto drawn = [&](size_t i) { return ShapeInterpreter(font).run(font.shapes[i]); };
+  auto faultsOf = [&](size_t i) { return drawn(i).report.faults; };
   EXPECT_EQ(faultsOf(0), ShapeReport::nestedTooDeep);
   EXPECT_EQ(faultsOf(1), ShapeReport::missingSubshape);
   EXPECT_EQ(faultsOf(2), ShapeReport::stackUnderflow | ShapeReport::stackOverflow);
@@ -30,9 +31,54 @@ TEST(MalformedPrograms, StopWhereTheyGoWrongAndSaySo) {
   EXPECT_EQ(faultsOf(4), ShapeReport::badScale);
   EXPECT_EQ(faultsOf(5), ShapeReport::noEndCode);
 
-  const InterpretedShape selfDrawn = interpreter.run(font.shapes[0]);
-  EXPECT_EQ(selfDrawn.points.size(), 1u + ShapeInterpreter::maxNesting);
-  EXPECT_EQ(interpreter.run(font.shapes[5]).points.size(), 3u);
+  EXPECT_EQ(drawn(0).points.size(), 1u + ShapeInterpreter::maxNesting);
+  EXPECT_EQ(drawn(5).points.size(), 3u);
+}
+
+// Work multiplied by subshapes is bounded per shape and by the size of the font, arcs far off
+// the grid included, while a shape of a font large enough to draw a million points from
+// subshapes still comes out whole.
+TEST(MalformedPrograms, CannotMultiplyTheirWork) {
+  auto repeated = [](const std::string& part, int times, const std::string& tail) {
+    std::string program;
+    for (int i = 0; i < times; ++i) program += part;
+    return program + tail;
+  };
+  CompiledFont large;
+  for (uint16_t code = 1; code <= 9; ++code) {
+    large.shapes.push_back({code, "", repeated(bytesOf({0x14}), 1997, bytesOf({1, 0}))});
+  }
+  large.shapes.push_back({10, "", repeated(bytesOf({7, 1}), 500, bytesOf({0}))});
+  ShapeInterpreter drawsLarge(large);
+  for (const CompiledShape& shape : large.shapes) {
+    const InterpretedShape drawn = drawsLarge.run(shape);
+    EXPECT_EQ(drawn.points.size(), shape.code == 10 ? 500u * 1997 : 1997u);
+    EXPECT_EQ(drawn.report.faults, 0u);
+  }
+
+  // Arcs hundreds of trillions of units wide: thousands of segments each, all on the same
+  // clamped place.
+  const std::string farArcs =
+      repeated(bytesOf({4, 255}), 5, repeated(bytesOf({10, 255, 0}), 100, bytesOf({0})));
+  const CompiledFont font = plainFont({
+      {1, "", repeated(bytesOf({7, 1}), 6, bytesOf({0x14, 0}))},  // 6^8 calls
+      {2, "", bytesOf({7, 1, 0})},
+      {3, "", farArcs},
+      {4, "", repeated(bytesOf({7, 3}), 200, bytesOf({0}))},
+      {5, "", bytesOf({0x14, 0})},
+  });
+  ShapeInterpreter interpreter(font);
+  EXPECT_EQ(interpreter.run(font.shapes[0]).report.faults,
+            ShapeReport::tooLong | ShapeReport::nestedTooDeep);
+  // The first shape used up the font's work: the shapes after it are drawn a little or not
+  // at all.
+  EXPECT_TRUE(interpreter.run(font.shapes[1]).report.faults & ShapeReport::tooLong);
+  const InterpretedShape last = interpreter.run(font.shapes[4]);
+  EXPECT_EQ(last.report.faults, ShapeReport::tooLong);
+  EXPECT_TRUE(last.points.empty());
+  ShapeInterpreter fresh(font);
+  const InterpretedShape far = fresh.run(font.shapes[3]);
+  EXPECT_EQ(far.report.faults, ShapeReport::tooLong);
 }
 
 TEST(MalformedCompiledFiles, AreRefusedOrReadAsFarAsTheyGo) {

@@ -90,3 +90,40 @@ TEST(CompiledFontExport, LeavesOutWhatTheFormatCannotHold) {
   EXPECT_EQ(imported.file->shapeAtIndex(1)->code(), 67);
   EXPECT_EQ(imported.file->shapeAtIndex(2)->pointCount(), 2);
 }
+
+// A name holding a 0, a name longer than an index entry can tell, and a font using every
+// number: what is written reads back as it was meant.
+TEST(CompiledFontExport, WritesNamesAndIndexesAReaderTakesBack) {
+  CompiledFont font;
+  font.hasHeader = true;
+  font.headerName = "h";
+  font.headerBytes = bytesOf({8, 2, 0, 0});
+  for (uint32_t code = 1; code <= 0xFFFF; ++code) {
+    font.shapes.push_back({static_cast<uint16_t>(code), "", bytesOf({0x14, 0})});
+  }
+  font.shapes[0].name = std::string("A\0B", 3);
+  font.shapes[1].name = std::string(70000, 'n');
+  font.shapes[1].bytes = bytesOf({1, 0x24, 0});
+  for (CompiledKind kind : {CompiledKind::shapes, CompiledKind::unifont, CompiledKind::bigfont}) {
+    font.kind = kind;
+    const bool indexFull = kind != CompiledKind::unifont;
+    const std::vector<LeftOutShape> leftOut = shapesLeftOut(font);
+    if (indexFull) {
+      ASSERT_EQ(leftOut.size(), 1u);
+      EXPECT_EQ(leftOut[0].code, 0xFFFF);
+      EXPECT_EQ(leftOut[0].reason, LeftOutShape::tooMany);
+    } else {
+      EXPECT_TRUE(leftOut.empty());
+    }
+
+    const CompiledFont back = readShx(writeShx(font), "font.shx");
+    ASSERT_EQ(back.shapes.size(), indexFull ? 0xFFFEu : 0xFFFFu);
+    EXPECT_EQ(back.shapes.back().code, indexFull ? 0xFFFE : 0xFFFF);
+    EXPECT_EQ(back.shapes[0].bytes, font.shapes[0].bytes);
+    EXPECT_EQ(back.shapes[1].bytes, font.shapes[1].bytes);
+    if (kind != CompiledKind::bigfont) {
+      EXPECT_EQ(back.shapes[0].name, "A");
+      EXPECT_EQ(back.shapes[1].name.size(), 0xFFFFu - 1 - 3);
+    }
+  }
+}

@@ -26,6 +26,8 @@ QString reasonText(LeftOutShape::Reason reason) {
       return QStringLiteral("代码重复，只导出第一个");
     case LeftOutShape::headerCode:
       return QStringLiteral("代码0是字体头的代码");
+    case LeftOutShape::tooMany:
+      return QStringLiteral("SHX文件最多容纳65535个记录");
     default:
       return QStringLiteral("一步移动超过127个单位");
   }
