@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <sstream>
 
+#include "printed_segments.h"
 #include "sample_fonts.h"
 #include "test_support.h"
 
@@ -17,8 +16,6 @@ bool ezdxfAvailable() {
   const std::string probe = std::string(python) + " -c 'import ezdxf.shapefile' > /dev/null 2>&1";
   return std::system(probe.c_str()) == 0;
 }
-
-using Segments = std::vector<int64_t>;  // x0 y0 x1 y1 of each drawn segment, in order
 
 // The segments the pen draws along a shape's path: it starts lifted at the origin.
 Segments ourSegments(const GShape& shape) {
@@ -35,26 +32,7 @@ Segments ourSegments(const GShape& shape) {
 
 // Shape number -> segments, as ezdxf renders the file.
 std::map<int, Segments> ezdxfSegments(const std::string& path) {
-  const std::string command =
-      std::string(python) + " '" + KELVANE_EZDXF_STROKES + "' '" + path + "' 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) throw std::runtime_error("cannot run " + command);
-  std::string output;
-  char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  const int status = ::pclose(pipe);
-  if (status != 0) throw std::runtime_error("ezdxf failed on " + path + ":\n" + output);
-
-  std::map<int, Segments> shapes;
-  std::istringstream lines(output);
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream fields(line);
-    int number;
-    fields >> number;
-    Segments& segments = shapes[number];
-    for (int64_t v; fields >> v;) segments.push_back(v);
-  }
-  return shapes;
+  return segmentsPrintedBy(std::string(python) + " '" + KELVANE_EZDXF_STROKES + "' '" + path + "'");
 }
 
 // ezdxf refuses a "*BIGFONT" line; the rest of such a file is an ordinary font.

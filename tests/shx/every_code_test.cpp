@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <sstream>
 
 #include "platform/temp_dir.h"
+#include "shapefile/printed_segments.h"
 #include "shx/font_import.h"
 
 // Hand-made shape sources using every code of the format, imported and compared with what
@@ -46,14 +46,8 @@ struct Point {
 using Polyline = std::vector<Point>;
 
 std::map<int, std::vector<Polyline>> ezdxfDrawing(const std::string& file) {
-  const std::string command = "/usr/bin/python3 '" KELVANE_EZDXF_DRAWING "' '" + file + "' 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  std::string output;
-  char buffer[4096];
-  for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    output.append(buffer, n);
-  }
-  if (!pipe || ::pclose(pipe) != 0) throw std::runtime_error(command + " failed:\n" + output);
+  const std::string output =
+      outputOf("/usr/bin/python3 '" KELVANE_EZDXF_DRAWING "' '" + file + "'");
   std::map<int, std::vector<Polyline>> drawing;
   std::istringstream lines(output);
   for (std::string line; std::getline(lines, line);) {

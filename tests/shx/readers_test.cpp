@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <sstream>
 
 #include "platform/temp_dir.h"
+#include "shapefile/printed_segments.h"
 #include "shapefile/sample_fonts.h"
 #include "shx/font_export.h"
 #include "shx_test_support.h"
@@ -13,8 +12,6 @@
 // Compiled fonts this program writes, read by independent readers: ezdxf (shapes and unifont
 // files) and @mlightcad/shx-parser (every kind).
 namespace {
-
-using Segments = std::vector<int64_t>;  // x0 y0 x1 y1 of each drawn segment, in order
 
 bool succeeds(const std::string& command) {
   return std::system((command + " > /dev/null 2>&1").c_str()) == 0;
@@ -40,26 +37,6 @@ Segments withoutEmptySegments(const Segments& in) {
     if (in[i] != in[i + 2] || in[i + 1] != in[i + 3]) out.insert(out.end(), &in[i], &in[i + 4]);
   }
   return out;
-}
-
-// Shape number -> segments, from a reader printing a line per shape.
-std::map<int, Segments> segmentsPrintedBy(const std::string& command) {
-  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) throw std::runtime_error("cannot run " + command);
-  std::string output;
-  char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-  if (::pclose(pipe) != 0) throw std::runtime_error(command + " failed:\n" + output);
-  std::map<int, Segments> shapes;
-  std::istringstream lines(output);
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream fields(line);
-    int number;
-    fields >> number;
-    Segments& segments = shapes[number];
-    for (int64_t v; fields >> v;) segments.push_back(v);
-  }
-  return shapes;
 }
 
 struct Reader {
