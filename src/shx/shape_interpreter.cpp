@@ -126,8 +126,8 @@ class Machine {
         }
         break;
       case 10: {
-        const uint8_t radius = in.byte(), spec = in.byte();
-        if (act) octantArc(radius, spec);
+        const uint8_t radius = in.byte(), octants = in.byte();
+        if (act) octantArc(radius, octants);
         break;
       }
       case 11: {
@@ -255,10 +255,10 @@ class Machine {
 
   // The top bit of the octant byte is set for a clockwise arc; then come the first octant
   // and the number of octants (0 for a whole circle).
-  void octantArc(uint8_t radius, uint8_t spec) {
-    const bool clockwise = spec & 0x80;
-    const int first = (spec >> 4) & 7;
-    const int span = (spec & 7) == 0 ? 8 : spec & 7;
+  void octantArc(uint8_t radius, uint8_t octants) {
+    const bool clockwise = octants & 0x80;
+    const int first = (octants >> 4) & 7;
+    const int span = (octants & 7) == 0 ? 8 : octants & 7;
     const double sweep = span * octantAngle * (clockwise ? -1 : 1);
     if (radius == 0) return;
     arcFromHere(radius * scale_, first * octantAngle, sweep);
@@ -268,9 +268,9 @@ class Machine {
   void fractionalArc(const uint8_t (&operand)[5]) {
     const double startOffset = operand[0], endOffset = operand[1] == 0 ? 256 : operand[1];
     const double radius = (operand[2] << 8 | operand[3]) * scale_;
-    const uint8_t spec = operand[4];
-    const bool clockwise = spec & 0x80;
-    const int first = (spec >> 4) & 7, span = spec & 7;
+    const uint8_t octants = operand[4];
+    const bool clockwise = octants & 0x80;
+    const int first = (octants >> 4) & 7, span = octants & 7;
     if (radius == 0) return;
     const double fraction = octantAngle / 256;
     double start, end;

@@ -151,12 +151,14 @@ class ProgramCompiler {
     }
   }
 
-  // An octant specification is negative for a clockwise arc; its byte carries the sign
-  // in its top bit.
+  // An arc's octant item is written negative for a clockwise arc; its byte carries the sign in
+  // its top bit.
   void octant() {
-    const int32_t spec = take();
-    if (spec < -127 || spec > 255) throw RecordFault(std::to_string(spec) + " is out of range");
-    bytes_ += static_cast<char>(spec < 0 ? 0x80 | -spec : spec);
+    const int32_t octants = take();
+    if (octants < -127 || octants > 255) {
+      throw RecordFault(std::to_string(octants) + " is out of range");
+    }
+    bytes_ += static_cast<char>(octants < 0 ? 0x80 | -octants : octants);
   }
 
   int32_t take() {

@@ -54,17 +54,17 @@ struct TFmMainProbe {
   static void markFontItems(TFmMain& w) { w.markFontItems(); }
 };
 
-struct PointSpec {
+struct PlacedPoint {
   int32_t x, y;
   bool isVirtual;
 };
 
 inline std::unique_ptr<GShape> makeShape(uint16_t code, uint16_t width,
-                                         std::initializer_list<PointSpec> points = {}) {
+                                         std::initializer_list<PlacedPoint> points = {}) {
   auto shape = std::make_unique<GShape>();
   shape->setCode(code);
   shape->reset(width);
-  for (const PointSpec& p : points) shape->addPoint(p.x, p.y, p.isVirtual ? 1 : 0);
+  for (const PlacedPoint& p : points) shape->addPoint(p.x, p.y, p.isVirtual ? 1 : 0);
   return shape;
 }
 
