@@ -37,6 +37,13 @@ std::optional<int32_t> numberOf(std::string_view item) {
   return negative ? -value : value;
 }
 
+// An item that stands for one byte: -128 to 255, a negative one as its two's complement.
+char byteOf(int32_t item) {
+  if (item < -128 || item > 255)
+    throw RecordFault(std::to_string(item) + " does not fit in a byte");
+  return static_cast<char>(item);
+}
+
 // The items of a definition text: commas and line breaks separate them, parentheses do not
 // count, and an empty item (",,", a comma ending a line) is no item.
 std::vector<int32_t> itemsOf(std::string_view text) {
@@ -165,12 +172,7 @@ class ProgramCompiler {
     if (next_ == items_.size()) throw RecordFault("the definition ends before its end code 0");
     return items_[next_++];
   }
-  void put(int32_t item) {
-    if (item < -128 || item > 255) {
-      throw RecordFault(std::to_string(item) + " does not fit in a byte");
-    }
-    bytes_ += static_cast<char>(item);
-  }
+  void put(int32_t item) { bytes_ += byteOf(item); }
   void putWord(int32_t item) {
     if (item < 0 || item > 0xFFFF) throw RecordFault(std::to_string(item) + " is out of range");
     bytes_ += static_cast<char>(item >> 8);
@@ -189,8 +191,9 @@ struct Record {
   std::string definition;
 };
 
+// "*number,bytes,name": the byte count is not needed, the items tell it.
 struct Header {
-  std::string_view number, byteCount, name;
+  std::string_view number, name;
 };
 
 Header fieldsOf(std::string_view header) {
@@ -199,8 +202,6 @@ Header fieldsOf(std::string_view header) {
   fields.number = trimmed(header.substr(1, first == std::string_view::npos ? first : first - 1));
   if (first == std::string_view::npos) return fields;
   const size_t second = header.find(',', first + 1);
-  fields.byteCount = trimmed(header.substr(
-      first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1));
   if (second != std::string_view::npos) fields.name = trimmed(header.substr(second + 1));
   return fields;
 }
@@ -223,12 +224,15 @@ std::vector<Record> recordsOf(std::string_view text) {
 
 std::string headerBytesOf(const Record& record) {
   std::string bytes;
-  for (int32_t item : itemsOf(record.definition)) {
-    if (item < -128 || item > 255)
-      throw RecordFault(std::to_string(item) + " does not fit in a byte");
-    bytes += static_cast<char>(item);
-  }
+  for (int32_t item : itemsOf(record.definition)) bytes += byteOf(item);
   return bytes;
+}
+
+// The font's own header record: its name and the bytes of its metrics.
+void takeFontHeader(CompiledFont& font, std::string_view name, const Record& record) {
+  font.hasHeader = true;
+  font.headerName = name;
+  font.headerBytes = headerBytesOf(record);
 }
 
 // "*BIGFONT 4000,1,081,0FE": the shape count, then the number of ranges and the ranges.
@@ -243,10 +247,6 @@ void readBigfontLine(std::string_view line, CompiledFont& font) {
   }
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 }  // namespace
 
 CompiledSource compileShapeSource(std::string_view text) {
@@ -256,7 +256,7 @@ CompiledSource compileShapeSource(std::string_view text) {
   for (const Record& record : records) {
     std::optional<int32_t> code;
     try {
-      if (startsWith(record.header, "*BIGFONT")) {
+      if (record.header.starts_with("*BIGFONT")) {
         font.kind = CompiledKind::bigfont;
         readBigfontLine(record.header, font);
         continue;
@@ -264,9 +264,7 @@ CompiledSource compileShapeSource(std::string_view text) {
       const Header fields = fieldsOf(record.header);
       if (fields.number == "UNIFONT") {
         font.kind = CompiledKind::unifont;
-        font.hasHeader = true;
-        font.headerName = fields.name;
-        font.headerBytes = headerBytesOf(record);
+        takeFontHeader(font, fields.name, record);
         continue;
       }
       code = numberOf(fields.number);
@@ -274,9 +272,7 @@ CompiledSource compileShapeSource(std::string_view text) {
         throw RecordFault("\"" + std::string(fields.number) + "\" is not a shape number");
       }
       if (*code == 0 && font.kind != CompiledKind::unifont) {
-        font.hasHeader = true;
-        font.headerName = fields.name;
-        font.headerBytes = headerBytesOf(record);
+        takeFontHeader(font, fields.name, record);
         continue;
       }
       CompiledShape shape;

@@ -47,10 +47,6 @@ constexpr std::string_view shapesSignature11 = "AutoCAD-86 shapes 1.1\r\n\x1a";
 constexpr std::string_view unifontSignature = "AutoCAD-86 unifont 1.0\r\n\x1a";
 constexpr std::string_view bigfontSignature = "AutoCAD-86 bigfont 1.0\r\n\x1a";
 
-bool startsWith(std::string_view bytes, std::string_view prefix) {
-  return bytes.substr(0, prefix.size()) == prefix;
-}
-
 // A record is the shape's name up to a 0, then its program.
 CompiledShape namedShape(uint16_t code, std::string_view record) {
   CompiledShape shape;
@@ -143,17 +139,17 @@ void readBigfont(CompiledFont& font, std::string_view bytes, ByteReader& in) {
 
 }  // namespace
 
-bool isShx(std::string_view bytes) { return startsWith(bytes, "AutoCAD-86 "); }
+bool isShx(std::string_view bytes) { return bytes.starts_with("AutoCAD-86 "); }
 
 CompiledFont readShx(std::string_view bytes, const std::string& sourceName) {
   CompiledFont font;
-  if (startsWith(bytes, shapesSignature10) || startsWith(bytes, shapesSignature11)) {
+  if (bytes.starts_with(shapesSignature10) || bytes.starts_with(shapesSignature11)) {
     ByteReader in(bytes, sourceName, shapesSignature10.size());
     readShapes(font, in);
-  } else if (startsWith(bytes, unifontSignature)) {
+  } else if (bytes.starts_with(unifontSignature)) {
     ByteReader in(bytes, sourceName, unifontSignature.size());
     readUnifont(font, in);
-  } else if (startsWith(bytes, bigfontSignature)) {
+  } else if (bytes.starts_with(bigfontSignature)) {
     ByteReader in(bytes, sourceName, bigfontSignature.size());
     readBigfont(font, bytes, in);
   } else {
