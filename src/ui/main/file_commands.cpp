@@ -122,17 +122,11 @@ void TFmMain::restoreStateBeforeOpen(const StateBeforeOpen& state) {
   RzRadioGroup3->setItemIndex(static_cast<int8_t>(s.refMode));
   RzFontListBox1->setCurrentRow(state.referenceFaceRow);
   RzSpinEdit1->setValue(s.refFontSize);
-  refMode = s.refMode;
-  refLeft = s.refLeft;
-  refTop = s.refTop;
-  refFontName = s.refFontName;
-  refFontSize = s.refFontSize;
+  takeReferenceAndPanes(s);
   refFont = state.refFont;
   currentChar = state.currentChar;
   directionFlag = state.directionFlag;
   gridSizeIndex = state.gridSizeIndex;
-  setListWidth(s.listWidth);
-  setMemoHeight(s.memoHeight);
   move(s.windowLeft, s.windowTop);
   resize(s.windowWidth, s.windowHeight);
   Panel->repaint();

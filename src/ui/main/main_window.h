@@ -202,6 +202,8 @@ class TFmMain : public QMainWindow, private EditHost {
   SettingsRecord currentSettings() const;
   void saveSettings(const std::string& path);
   void loadSettings(const std::string& path);
+  // The reference fields and the pane sizes of a settings record (the controls stay).
+  void takeReferenceAndPanes(const SettingsRecord& record);
   void setListWidth(int listWidth);
   void setMemoHeight(int memoHeight);
 

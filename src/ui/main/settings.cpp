@@ -38,19 +38,23 @@ void TFmMain::saveSettings(const std::string& path) {
   writeSettings(ini, currentSettings());
 }
 
-// What the file does not hold keeps the window's current value.
-void TFmMain::loadSettings(const std::string& path) {
-  SettingsRecord record = currentSettings();
-  const bool placeRead = readSettings(IniFile(settingsPathOf(path)), record);
-
+void TFmMain::takeReferenceAndPanes(const SettingsRecord& record) {
   refMode = record.refMode;
   refLeft = record.refLeft;
   refTop = record.refTop;
   refFontName = record.refFontName;
   refFontSize = record.refFontSize;
-  currentChar = record.lastChar;
   setListWidth(record.listWidth);
   setMemoHeight(record.memoHeight);
+}
+
+// What the file does not hold keeps the window's current value.
+void TFmMain::loadSettings(const std::string& path) {
+  SettingsRecord record = currentSettings();
+  const bool placeRead = readSettings(IniFile(settingsPathOf(path)), record);
+
+  takeReferenceAndPanes(record);
+  currentChar = record.lastChar;
   if (placeRead) {
     move(record.windowLeft, record.windowTop);
     resize(record.windowWidth, record.windowHeight);
