@@ -10,24 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "../model/path_points.h"
 #include "model/shape.h"
 
 namespace {
-
-struct Point {
-  int32_t x, y;
-  uint8_t isVirtual;
-  bool operator==(const Point&) const = default;
-};
-
-std::vector<Point> pathOf(const GShape& shape) {
-  std::vector<Point> path;
-  for (int i = 0; i < shape.pointCount(); ++i) {
-    const GPoint* p = shape.pointAtIndex(i);
-    path.push_back({p->x, p->y, static_cast<uint8_t>(p->isVirtual != 0)});
-  }
-  return path;
-}
 
 // The item count the reader gathers a definition by: commas, plus one for a last item.
 size_t itemCount(const std::string& text) {
@@ -49,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (lineBreak != std::string::npos) shape.parseLine("*" + input.substr(0, lineBreak));
   shape.parseLine(definition);
   shape.removeRepeats();
-  std::vector<Point> expected;
-  for (const Point& p : pathOf(shape)) {
+  std::vector<PathPoint> expected;
+  for (const PathPoint& p : pathOf(shape)) {
     if (p.isVirtual && !expected.empty() && expected.back().isVirtual) expected.pop_back();
     expected.push_back(p);
   }

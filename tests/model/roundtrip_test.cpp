@@ -2,31 +2,17 @@
 
 #include <random>
 
+#include "model/path_points.h"
 #include "model/shape.h"
 
 namespace {
 
-struct Pt {
-  int32_t x, y;
-  bool isVirtual;
-  bool operator==(const Pt&) const = default;
-};
-
-std::vector<Pt> pathOf(const GShape& s) {
-  std::vector<Pt> out;
-  for (int i = 0; i < s.pointCount(); ++i) {
-    const GPoint* p = s.pointAtIndex(i);
-    out.push_back({p->x, p->y, p->isVirtual != 0});
-  }
-  return out;
-}
-
 // What the text keeps of a path: trailing lifted moves go, consecutive lifted
 // points merge into the last of them, and a real point repeating the place of
 // the real point before it adds nothing to the run.
-std::vector<Pt> expectedAfterRoundTrip(const std::vector<Pt>& path) {
-  std::vector<Pt> out;
-  for (const Pt& p : path) {
+std::vector<PathPoint> expectedAfterRoundTrip(const std::vector<PathPoint>& path) {
+  std::vector<PathPoint> out;
+  for (const PathPoint& p : path) {
     if (p.isVirtual && !out.empty() && out.back().isVirtual) {
       out.back() = p;
       continue;
