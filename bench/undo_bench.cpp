@@ -7,21 +7,10 @@
 
 #include "editing/point_snapshot.h"
 #include "shapefile/shpfile.h"
-#include "ui/edits/edit_host.h"
+#include "ui/document/font_document.h"
 #include "ui/edits/point_edit_command.h"
 
 namespace {
-
-class FileHost : public EditHost {
- public:
-  explicit FileHost(GShpFile& file) : file_(file) {}
-  GShpFile* editedFile() override { return &file_; }
-  void showRestoredShape(GShape*) override {}
-  void showChangedList(const std::string&, int) override {}
-
- private:
-  GShpFile& file_;
-};
 
 size_t heapInUse() { return mallinfo2().uordblks; }
 
@@ -29,25 +18,26 @@ void BM_UndoHistoryOfDrags(benchmark::State& state) {
   const auto steps = static_cast<uint32_t>(state.range(0));
   double heapMiB = 0;
   for (auto _ : state) {
-    GShpFile file;
-    file.addShape(std::make_unique<GShape>());
-    GShape& shape = *file.shapeAtIndex(0);
+    auto file = std::make_unique<GShpFile>();
+    file->addShape(std::make_unique<GShape>());
+    GShape& shape = *file->shapeAtIndex(0);
     shape.reset(48);
     for (int i = 0; i < 500; ++i) shape.addPoint(i % 48, i % 40, i % 9 == 0 ? 1 : 0);
-    FileHost host(file);
+    FontDocument document;
+    document.setFile(std::move(file), std::string());
+    QUndoStack& stack = *document.undoStack();
     const size_t start = heapInUse();
     {
-      QUndoStack stack;
-      stack.setUndoLimit(500);
       const GPoint step(1, 0, 0);
       for (uint32_t drag = 0; drag < steps; ++drag) {
         PointSnapshot before = PointSnapshot::of(shape);
         for (GPoint* p = shape.first(); p; p = shape.next()) p->translate(step);
-        stack.push(new PointEditCommand(host, 0, PointEdit::MoveSelection, drag, std::move(before),
-                                        PointSnapshot::of(shape)));
+        stack.push(new PointEditCommand(document, 0, PointEdit::MoveSelection, drag,
+                                        std::move(before), PointSnapshot::of(shape)));
       }
       heapMiB = static_cast<double>(heapInUse() - start) / (1024.0 * 1024.0);
       benchmark::DoNotOptimize(stack.count());
+      stack.clear();
     }
   }
   state.counters["history_MiB"] = heapMiB;

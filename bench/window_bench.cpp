@@ -12,13 +12,9 @@
 
 #include "bench_application.h"
 #include "font_generator.h"
+#include "ui/characters/character_list.h"
 #include "ui/main/main_window.h"
 #include "ui/platform/qt_prompts.h"
-
-// The benchmarks' way into the window's private steps.
-struct TFmMainProbe {
-  static void refillCharacterList(TFmMain& w) { w.refillCharacterList(); }
-};
 
 namespace {
 
@@ -44,7 +40,8 @@ void BM_RefillCharacterList(benchmark::State& state) {
   benchApplication();
   Window window;
   window.open(makeFont(FontRecipe{}));
-  for (auto _ : state) TFmMainProbe::refillCharacterList(window.main);
+  auto* list = window.main.findChild<CharacterList*>("RzListBox1");
+  for (auto _ : state) list->refill();
 }
 BENCHMARK(BM_RefillCharacterList)
     ->Unit(benchmark::kMillisecond)

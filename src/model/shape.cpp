@@ -143,6 +143,20 @@ void GShape::clearSelection() {
   for (GPoint* p : path_) p->deselect();
 }
 
+void GShape::selectAll() {
+  for (GPoint* p : path_) p->select();
+}
+
+void GShape::invertSelection() {
+  for (GPoint* p : path_) {
+    if (p->isSelected()) {
+      p->deselect();
+    } else {
+      p->select();
+    }
+  }
+}
+
 void GShape::selectStroke(const GPoint* q) {
   int at = indexOf(q);
   if (at < 0) return;

@@ -52,7 +52,34 @@ class GShape {
   // The character as the character list shows it: one byte below 128, else two.
   std::string listText() const;
 
-  // Iteration over the path with one shared cursor; null for none.
+  // The path for reading, in order, as const points; reading moves no cursor, so any number
+  // of readers may walk it at once.
+  class PointRange {
+   public:
+    class iterator {
+     public:
+      explicit iterator(GPoint* const* at) : at_(at) {}
+      const GPoint& operator*() const { return **at_; }
+      iterator& operator++() {
+        ++at_;
+        return *this;
+      }
+      bool operator!=(const iterator& other) const { return at_ != other.at_; }
+
+     private:
+      GPoint* const* at_;
+    };
+    PointRange(GPoint* const* begin, GPoint* const* end) : begin_(begin), end_(end) {}
+    iterator begin() const { return iterator(begin_); }
+    iterator end() const { return iterator(end_); }
+
+   private:
+    GPoint* const* begin_;
+    GPoint* const* end_;
+  };
+  PointRange points() const { return {path_.data(), path_.data() + path_.size()}; }
+
+  // Iteration over the path with one shared cursor, for editing; null for none.
   GPoint* first();
   GPoint* next();
   GPoint* last();
@@ -75,6 +102,8 @@ class GShape {
   bool deleteSelected();
   bool deleteAll();
   void clearSelection();
+  void selectAll();
+  void invertSelection();
   void selectStroke(const GPoint* q);
   void selectInRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
   bool hasPointAt(int32_t x, int32_t y) const;

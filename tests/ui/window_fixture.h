@@ -9,48 +9,68 @@
 
 #include "model/shape.h"
 #include "shapefile/shpfile.h"
+#include "ui/canvas/panel.h"
+#include "ui/characters/character_commands.h"
+#include "ui/characters/character_list.h"
+#include "ui/document/font_document.h"
 #include "ui/main/main_window.h"
+#include "ui/main/settings_record.h"
+#include "ui/reference/reference_underlay.h"
 #include "ui/scripted_prompts.h"
 
-// Read access to the window's state fields.
+// Access to the state the window's document, views and commands own.
 struct TFmMainProbe {
-  static GShape* currentShape(TFmMain& w) { return w.currentShape; }
-  static GPoint*& hotPoint(TFmMain& w) { return w.gestures.hotPoint; }
-  static uint8_t& pendingInsert(TFmMain& w) { return w.gestures.pendingInsert; }
-  static MouseGestures& gestures(TFmMain& w) { return w.gestures; }
-  static bool modified(TFmMain& w) { return w.modified; }
-  static bool undoClean(TFmMain& w) { return w.undoStack->isClean(); }
-  static const std::string& filePath(TFmMain& w) { return w.filePath; }
-  static uint8_t& refMode(TFmMain& w) { return w.refMode; }
-  static void setCurrentChar(TFmMain& w, const std::string& c) { w.currentChar = c; }
-  static void setRefFontSize(TFmMain& w, int32_t size) { w.refFontSize = size; }
-  static const std::string& currentChar(TFmMain& w) { return w.currentChar; }
-  static GShpFile* shapeFile(TFmMain& w) { return w.shapeFile.get(); }
-  static const GPoint& cursorPoint(TFmMain& w) { return w.gestures.cursorPoint; }
-  static bool showPenUpTrack(TFmMain& w) { return w.showPenUpTrack; }
-  static bool showPoints(TFmMain& w) { return w.showPoints; }
-  static uint8_t editMode(TFmMain& w) { return w.gestures.editMode; }
-  static uint32_t cellSize(TFmMain& w) { return w.cellSize; }
-  static int32_t originX(TFmMain& w) { return w.originX; }
-  static int32_t originY(TFmMain& w) { return w.originY; }
-  static uint8_t gridWidth(TFmMain& w) { return w.gridWidth; }
-  static uint8_t gridHeight(TFmMain& w) { return w.gridHeight; }
-  static uint8_t gridBelow(TFmMain& w) { return w.gridBelow; }
-  static int32_t refFontSize(TFmMain& w) { return w.refFontSize; }
-  static const std::string& refFontName(TFmMain& w) { return w.refFontName; }
+  static FontDocument& document(TFmMain& w) { return *w.fontDocument; }
+  static CanvasPanel& canvas(TFmMain& w) { return *w.Panel; }
+  static ReferenceUnderlay& reference(TFmMain& w) { return *w.reference; }
+  static GShape* currentShape(TFmMain& w) { return document(w).currentShape(); }
+  static GPoint*& hotPoint(TFmMain& w) { return gestures(w).hotPoint; }
+  static uint8_t& pendingInsert(TFmMain& w) { return gestures(w).pendingInsert; }
+  static MouseGestures& gestures(TFmMain& w) { return canvas(w).gestures(); }
+  static bool modified(TFmMain& w) { return document(w).isModified(); }
+  static bool undoClean(TFmMain& w) { return document(w).undoStack()->isClean(); }
+  static const std::string& filePath(TFmMain& w) { return document(w).path(); }
+  static uint8_t refMode(TFmMain& w) { return reference(w).mode(); }
+  static void setCurrentChar(TFmMain& w, const std::string& c) { document(w).setCurrentChar(c); }
+  static void setRefFontSize(TFmMain& w, int32_t size) {
+    SettingsRecord record;
+    reference(w).storeInto(record);
+    record.refFontSize = size;
+    reference(w).takeFrom(record);
+  }
+  static const std::string& currentChar(TFmMain& w) { return document(w).currentChar(); }
+  static GShpFile* shapeFile(TFmMain& w) { return document(w).file(); }
+  static const GPoint& cursorPoint(TFmMain& w) { return gestures(w).cursorPoint; }
+  static bool showPenUpTrack(TFmMain& w) { return canvas(w).showsPenUpTrack(); }
+  static bool showPoints(TFmMain& w) { return canvas(w).showsPoints(); }
+  static uint8_t editMode(TFmMain& w) { return gestures(w).editMode; }
+  static uint32_t cellSize(TFmMain& w) { return canvas(w).layout().cellSize; }
+  static int32_t originX(TFmMain& w) { return canvas(w).layout().originX; }
+  static int32_t originY(TFmMain& w) { return canvas(w).layout().originY; }
+  static uint8_t gridWidth(TFmMain& w) { return document(w).gridSide(); }
+  static uint8_t gridHeight(TFmMain& w) { return document(w).gridSide(); }
+  static uint8_t gridBelow(TFmMain& w) { return document(w).gridBelow(); }
+  static int32_t refFontSize(TFmMain& w) { return reference(w).fontSize(); }
+  static const std::string& refFontName(TFmMain& w) { return reference(w).fontName(); }
   static bool selectListItemByText(TFmMain& w, const std::string& text) {
-    return w.selectListItemByText(text);
+    return w.RzListBox1->selectByText(text);
   }
-  static GPoint pixelToGrid(TFmMain& w, int32_t px, int32_t py) { return w.pixelToGrid(px, py); }
+  static GPoint pixelToGrid(TFmMain& w, int32_t px, int32_t py) {
+    return canvas(w).pixelToGrid(px, py);
+  }
   static void setModified(TFmMain& w, bool m) {
-    w.changedOutsideSteps = m;
-    w.updateModified();
-    w.updateCaption();
+    if (m) {
+      document(w).markChangedWithoutStep();
+    } else {
+      document(w).markSaved();
+    }
   }
-  static void fillClipboard(TFmMain& w) { w.clipShape = std::make_unique<GShape>(); }
-  static uint8_t gridAbove(TFmMain& w) { return w.gridAbove; }
-  static uint8_t gridSizeIndex(TFmMain& w) { return w.gridSizeIndex; }
-  static uint8_t directionFlag(TFmMain& w) { return w.directionFlag; }
+  static void fillClipboard(TFmMain& w) {
+    w.characterCommands->clipShape_ = std::make_unique<GShape>();
+  }
+  static uint8_t gridAbove(TFmMain& w) { return document(w).gridAbove(); }
+  static uint8_t gridSizeIndex(TFmMain& w) { return document(w).newFontGridIndex; }
+  static uint8_t directionFlag(TFmMain& w) { return document(w).newFontDirection; }
   static void markFontItems(TFmMain& w) { w.markFontItems(); }
 };
 

@@ -1,8 +1,9 @@
-#include <QKeyEvent>
+#include "ui/canvas/editor_keys.h"
 
-#include "ui/canvas/panel.h"
-#include "ui/main/choice_group.h"
-#include "ui/main/main_window.h"
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "ui/document/font_document.h"
 
 namespace {
 
@@ -31,29 +32,28 @@ EditorKey editorKey(int key) {
   }
 }
 
-void stepGroup(ChoiceGroup* group) {
-  group->setItemIndex(nextItemIndex(group->itemIndex(), group->count()));
-}
-
 }  // namespace
 
-bool TFmMain::eventFilter(QObject* watched, QEvent* event) {
+EditorKeys::EditorKeys(QWidget& window, const FontDocument& document,
+                       std::function<void(KeyCommand)> run)
+    : QObject(&window), window_(window), document_(document), run_(std::move(run)) {}
+
+bool EditorKeys::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-      return takeEditorKey(watched, static_cast<QKeyEvent*>(event));
+      return take(watched, static_cast<QKeyEvent*>(event));
     default:
-      return QMainWindow::eventFilter(watched, event);
+      return false;
   }
 }
 
-// The editor's keys act on release, once, whichever control of this window has the focus:
-// the control sees neither the press nor the release, and no shortcut takes the key. Keys
-// typed into other windows (dialogs, menus) and keys pressed elsewhere stay theirs.
-bool TFmMain::takeEditorKey(QObject* watched, QKeyEvent* key) {
+bool EditorKeys::take(QObject* watched, QKeyEvent* key) {
   const auto* widget = qobject_cast<QWidget*>(watched);
-  if (!widget || widget->window() != this || !shapeFile || !currentShape) return false;
+  if (!widget || widget->window() != &window_ || !document_.file() || !document_.currentShape()) {
+    return false;
+  }
   const KeyCommand command =
       keyCommandFor(editorKey(key->key()), key->modifiers().testFlag(Qt::ControlModifier),
                     key->modifiers().testFlag(Qt::AltModifier));
@@ -61,56 +61,10 @@ bool TFmMain::takeEditorKey(QObject* watched, QKeyEvent* key) {
   if (key->type() == QEvent::ShortcutOverride) {
     key->accept();
   } else if (key->type() == QEvent::KeyPress) {
-    editorKeyPressed = key->key();
-  } else if (!key->isAutoRepeat() && editorKeyPressed == key->key()) {
-    editorKeyPressed = 0;
-    guarded(*prompts, [this, command] { FormKeyUp(command); })();
+    pressed_ = key->key();
+  } else if (!key->isAutoRepeat() && pressed_ == key->key()) {
+    pressed_ = 0;
+    run_(command);
   }
   return true;
-}
-
-void TFmMain::FormKeyUp(KeyCommand command) {
-  if (!shapeFile || !currentShape) return;
-  switch (command) {
-    case KeyCommand::None:
-    case KeyCommand::Swallow:
-      break;
-    case KeyCommand::ClearSelection:
-      editCurrentShape([](GShape& shape) {
-        shape.clearSelection();
-        return EditResult{PointEdit::None, Refresh::Repaint};
-      });
-      updateCommandStates();
-      break;
-    case KeyCommand::NextPenMode:
-      stepGroup(RzRadioGroup1);
-      break;
-    case KeyCommand::AddCursorPoint:
-      editCurrentShape([this](GShape& shape) {
-        gestures.addCursorPoint(shape);
-        return EditResult{PointEdit::AddPoint, Refresh::Full};
-      });
-      break;
-    case KeyCommand::DeleteSelected:
-      editCurrentShape([](GShape& shape) {
-        return shape.deleteSelected() ? EditResult{PointEdit::DeleteSelected, Refresh::Full}
-                                      : EditResult{};
-      });
-      break;
-    case KeyCommand::FindCharacter:
-      NFindShapeClick();
-      break;
-    case KeyCommand::ToggleTrack:
-      RzCheckGroup1->setChecked(0, !RzCheckGroup1->isChecked(0));
-      break;
-    case KeyCommand::TogglePoints:
-      RzCheckGroup1->setChecked(1, !RzCheckGroup1->isChecked(1));
-      break;
-    case KeyCommand::NextEditMode:
-      stepGroup(RzRadioGroup2);
-      break;
-    case KeyCommand::NextReferenceMode:
-      stepGroup(RzRadioGroup3);
-      break;
-  }
 }

@@ -1,115 +1,87 @@
-#include <QAction>
-#include <QMenu>
+#include "ui/canvas/point_commands.h"
 
+#include "model/shape.h"
 #include "ui/canvas/panel.h"
-#include "ui/main/main_window.h"
+#include "ui/document/font_document.h"
 
 namespace {
 
 EditResult selectionChanged() { return {PointEdit::None, Refresh::Repaint}; }
+// The source view shows what these deleted with the next edit that rewrites it.
 EditResult deleted(PointEdit edit) { return {edit, Refresh::Light}; }
 
 }  // namespace
 
-void TFmMain::connectPointCommands() {
-  // The menu item and its pop-up twin share the handler; the insert items are pop-up only.
-  struct Command {
-    QAction* menuItem;
-    QAction* popupItem;
-    void (TFmMain::*handler)();
-  };
-  const Command commands[] = {
-      {NMSelectLine, NSelecteLine, &TFmMain::NSelecteLineClick},
-      {NMSelectInvert, NSelecteInvert, &TFmMain::NSelecteInvertClick},
-      {NMSeleceAll, NSelecteAll, &TFmMain::NSelecteAllClick},
-      {NMDeselectAll, NDeselecteAll, &TFmMain::NDeselecteAllClick},
-      {NMDeletePoint, NDelPoint, &TFmMain::NDelPointClick},
-      {NMDeleteSel, NDelSel, &TFmMain::NDelSelClick},
-      {NMDeleteAll, NDelAll, &TFmMain::NDelAllClick},
-      {nullptr, NInsertVirtualBefore, &TFmMain::NInsertVirtualBeforeClick},
-      {nullptr, NInsertRealBefore, &TFmMain::NInsertRealBeforeClick},
-      {nullptr, NInsertVirtualAfter, &TFmMain::NInsertVirtualAfterClick},
-      {nullptr, NInsertRealAfter, &TFmMain::NInsertRealAfterClick},
-  };
-  for (const Command& command : commands) {
-    for (QAction* item : {command.menuItem, command.popupItem}) {
-      if (item) bind(item, &QAction::triggered, [this, h = command.handler] { (this->*h)(); });
-    }
-  }
-  bind(ShapePopMenu, &QMenu::aboutToShow, [this] { ShapePopMenuPopup(); });
-  // Runs once the event that closed the menu has been delivered, a click on the canvas too.
-  connect(
-      ShapePopMenu, &QMenu::aboutToHide, this, [this] { gestures.popupClosed(); },
-      Qt::QueuedConnection);
-}
+PointCommands::PointCommands(FontDocument& document, CanvasPanel& canvas)
+    : document_(document), canvas_(canvas) {}
 
-void TFmMain::ShapePopMenuPopup() { gestures.popupShown(); }
-
-void TFmMain::NSelecteLineClick() {
-  if (!gestures.hotPoint) return;
-  editCurrentShape([this](GShape& shape) {
-    shape.selectStroke(gestures.hotPoint);
+void PointCommands::selectLine() {
+  const GPoint* hit = canvas_.gestures().hotPoint;
+  if (!hit) return;
+  canvas_.editCurrentShape([hit](GShape& shape) {
+    shape.selectStroke(hit);
     return selectionChanged();
   });
 }
 
-void TFmMain::NSelecteInvertClick() {
-  editCurrentShape([](GShape& shape) {
-    for (GPoint* p = shape.first(); p; p = shape.next()) {
-      if (p->isSelected()) {
-        p->deselect();
-      } else {
-        p->select();
-      }
-    }
+void PointCommands::invertSelection() {
+  canvas_.editCurrentShape([](GShape& shape) {
+    shape.invertSelection();
     return selectionChanged();
   });
 }
 
-void TFmMain::NSelecteAllClick() {
-  editCurrentShape([](GShape& shape) {
-    for (GPoint* p = shape.first(); p; p = shape.next()) p->select();
+void PointCommands::selectAll() {
+  canvas_.editCurrentShape([](GShape& shape) {
+    shape.selectAll();
     return selectionChanged();
   });
 }
 
-void TFmMain::NDeselecteAllClick() {
-  editCurrentShape([](GShape& shape) {
+void PointCommands::deselectAll() {
+  canvas_.editCurrentShape([](GShape& shape) {
     shape.clearSelection();
     return selectionChanged();
   });
 }
 
-// The three delete commands mark the file modified even when nothing was there to delete;
-// the source view shows the change with the next edit that rewrites it.
-void TFmMain::NDelPointClick() {
-  if (!gestures.hotPoint) return;
-  editCurrentShape([this](GShape& shape) {
-    shape.deletePoint(gestures.hotPoint);
+void PointCommands::deletePoint() {
+  GPoint* hit = canvas_.gestures().hotPoint;
+  if (!hit) return;
+  canvas_.editCurrentShape([hit](GShape& shape) {
+    shape.deletePoint(hit);
     return deleted(PointEdit::DeletePoint);
   });
 }
 
-void TFmMain::NDelSelClick() {
-  editCurrentShape([](GShape& shape) {
+void PointCommands::deleteSelected() {
+  canvas_.editCurrentShape([](GShape& shape) {
     shape.deleteSelected();
     return deleted(PointEdit::DeleteSelected);
   });
 }
 
-void TFmMain::NDelAllClick() {
-  editCurrentShape([](GShape& shape) {
+void PointCommands::deleteAll() {
+  canvas_.editCurrentShape([](GShape& shape) {
     shape.deleteAll();
     return deleted(PointEdit::DeleteAll);
   });
 }
 
-// The insert commands wait for the next click in normal editing, which places the point.
-void TFmMain::armInsert(uint8_t kind) {
-  if (shapeFile && currentShape) gestures.pendingInsert = kind;
+void PointCommands::armInsert(uint8_t kind) {
+  if (document_.file() && document_.currentShape()) canvas_.gestures().pendingInsert = kind;
 }
 
-void TFmMain::NInsertVirtualBeforeClick() { armInsert(1); }
-void TFmMain::NInsertRealBeforeClick() { armInsert(2); }
-void TFmMain::NInsertVirtualAfterClick() { armInsert(3); }
-void TFmMain::NInsertRealAfterClick() { armInsert(4); }
+void PointCommands::addCursorPoint() {
+  canvas_.editCurrentShape([this](GShape& shape) {
+    canvas_.gestures().addCursorPoint(shape);
+    return EditResult{PointEdit::AddPoint, Refresh::Full};
+  });
+}
+
+void PointCommands::deleteSelectedByKey() {
+  canvas_.editCurrentShape([](GShape& shape) {
+    return shape.deleteSelected() ? EditResult{PointEdit::DeleteSelected, Refresh::Full}
+                                  : EditResult{};
+  });
+}

@@ -1,7 +1,14 @@
 #include "ui/characters/character_list.h"
 
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <vector>
+
+#include "shapefile/shpfile.h"
+#include "ui/characters/list_caption.h"
+#include "ui/document/font_document.h"
 
 namespace {
 
@@ -36,7 +43,8 @@ class FixedHeightDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-CharacterList::CharacterList(QWidget* parent) : QListWidget(parent) {
+CharacterList::CharacterList(FontDocument& document, QWidget* parent)
+    : QListWidget(parent), document_(document) {
   setItemDelegate(new FixedHeightDelegate(this));
   setUniformItemSizes(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -45,6 +53,74 @@ CharacterList::CharacterList(QWidget* parent) : QListWidget(parent) {
   connect(this, &QListWidget::currentRowChanged, this, [this] {
     if (!mouseHeld_) emit picked();
   });
+  connect(&document_, &FontDocument::fileChanged, this, &CharacterList::refill);
+  connect(&document_, &FontDocument::shapesChanged, this, &CharacterList::showChangedShapes);
+  connect(&document_, &FontDocument::currentChanged, this, [this] {
+    if (document_.currentShape() && selectedText() != document_.currentChar())
+      selectByText(document_.currentChar());
+  });
+}
+
+// Code order is the order of the list bytes: the single-byte characters first, then the GBK
+// characters as the code table has them. Shapes with the same code keep their file order.
+void CharacterList::refill() {
+  const QSignalBlocker quiet(this);
+  setUpdatesEnabled(false);
+  clear();
+  if (const GShpFile* file = document_.file()) {
+    std::vector<const GShape*> shapes;
+    for (int i = 0; i < file->shapeCount(); ++i) shapes.push_back(file->shapeAtIndex(i));
+    std::stable_sort(shapes.begin(), shapes.end(),
+                     [](const GShape* a, const GShape* b) { return a->code() < b->code(); });
+    for (const GShape* shape : shapes) {
+      const std::string bytes = shape->listText();
+      addCharacter(listCaption(bytes, shape->code()), shape->code(), bytes);
+    }
+  }
+  setUpdatesEnabled(true);
+}
+
+void CharacterList::showChangedShapes(const std::string& pickText, int pickRow) {
+  refill();
+  if (!selectByText(pickText) && pickRow >= 0) {
+    const QSignalBlocker quiet(this);
+    setCurrentRow(pickRow);
+  }
+  emit picked();
+}
+
+bool CharacterList::selectByText(const std::string& text) {
+  for (int row = 0; row < count(); ++row) {
+    if (bytesOf(item(row)) == text) {
+      const QSignalBlocker quiet(this);
+      setCurrentRow(row);
+      return true;
+    }
+  }
+  return false;
+}
+
+const QListWidgetItem* CharacterList::selectedItem() const {
+  const QList<QListWidgetItem*> selected = selectedItems();
+  return selected.isEmpty() ? nullptr : selected.constFirst();
+}
+
+std::string CharacterList::selectedText() const {
+  const QListWidgetItem* item = selectedItem();
+  return item ? bytesOf(item) : std::string();
+}
+
+void CharacterList::pick(const std::string& text) {
+  selectByText(text);
+  emit picked();
+}
+
+void CharacterList::pickSelected() {
+  GShpFile* file = document_.file();
+  if (!file) return;
+  const QListWidgetItem* item = selectedItem();
+  document_.setCurrent(item ? file->findShape(codeOf(item)) : nullptr,
+                       item ? bytesOf(item) : std::string());
 }
 
 void CharacterList::addCharacter(const QString& caption, uint16_t code,

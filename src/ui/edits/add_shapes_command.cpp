@@ -1,12 +1,13 @@
 #include "ui/edits/add_shapes_command.h"
 
 #include "shapefile/shpfile.h"
-#include "ui/edits/edit_host.h"
+#include "ui/document/font_document.h"
 
-AddShapesCommand::AddShapesCommand(EditHost& host, int firstIndex, uint16_t characterCountBefore,
-                                   std::string selectedBefore, std::string firstText)
+AddShapesCommand::AddShapesCommand(FontDocument& document, int firstIndex,
+                                   uint16_t characterCountBefore, std::string selectedBefore,
+                                   std::string firstText)
     : QUndoCommand(QStringLiteral("添加字符")),
-      host_(host),
+      document_(document),
       firstIndex_(firstIndex),
       characterCountBefore_(characterCountBefore),
       selectedBefore_(std::move(selectedBefore)),
@@ -15,17 +16,17 @@ AddShapesCommand::AddShapesCommand(EditHost& host, int firstIndex, uint16_t char
 AddShapesCommand::~AddShapesCommand() = default;
 
 void AddShapesCommand::undo() {
-  GShpFile& file = *host_.editedFile();
+  GShpFile& file = *document_.file();
   removed_ = file.takeShapesFrom(firstIndex_);
   file.setCharacterCount(characterCountBefore_);
-  host_.showChangedList(selectedBefore_, -1);
+  document_.showChangedShapes(selectedBefore_, -1);
 }
 
 void AddShapesCommand::redo() {
   if (pushed_) {
-    host_.editedFile()->appendShapes(std::move(removed_));
+    document_.file()->appendShapes(std::move(removed_));
     removed_.clear();
-    host_.showChangedList(firstText_, -1);
+    document_.showChangedShapes(firstText_, -1);
   }
   pushed_ = true;
 }

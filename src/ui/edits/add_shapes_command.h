@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class EditHost;
+class FontDocument;
 class GShape;
 
 // Characters appended to the file by one add command, the whole hanzi set included.
@@ -13,7 +13,7 @@ class AddShapesCommand : public QUndoCommand {
  public:
   // The shapes from `firstIndex` on have been added already; `selectedBefore` is the list
   // item that was selected before, `firstText` the one selected after.
-  AddShapesCommand(EditHost& host, int firstIndex, uint16_t characterCountBefore,
+  AddShapesCommand(FontDocument& document, int firstIndex, uint16_t characterCountBefore,
                    std::string selectedBefore, std::string firstText);
   ~AddShapesCommand() override;
 
@@ -21,7 +21,7 @@ class AddShapesCommand : public QUndoCommand {
   void redo() override;
 
  private:
-  EditHost& host_;
+  FontDocument& document_;
   int firstIndex_;
   uint16_t characterCountBefore_;
   std::string selectedBefore_;

@@ -3,21 +3,21 @@
 #include <QUndoCommand>
 #include <memory>
 
-class EditHost;
+class FontDocument;
 class GShape;
 
 // A character deleted from the file; undoing puts it back at its place with its points.
 class DeleteShapeCommand : public QUndoCommand {
  public:
   // The shape has been taken out of the file at `index`; `row` is the list row it had.
-  DeleteShapeCommand(EditHost& host, int index, int row, std::unique_ptr<GShape> removed);
+  DeleteShapeCommand(FontDocument& document, int index, int row, std::unique_ptr<GShape> removed);
   ~DeleteShapeCommand() override;
 
   void undo() override;
   void redo() override;
 
  private:
-  EditHost& host_;
+  FontDocument& document_;
   int index_;
   int row_;
   std::unique_ptr<GShape> removed_;  // held while done

@@ -1,12 +1,12 @@
 #include "ui/edits/outline_command.h"
 
 #include "shapefile/shpfile.h"
-#include "ui/edits/edit_host.h"
+#include "ui/document/font_document.h"
 
-OutlineCommand::OutlineCommand(EditHost& host, const QString& name, int index,
+OutlineCommand::OutlineCommand(FontDocument& document, const QString& name, int index,
                                std::unique_ptr<GShape> before, std::unique_ptr<GShape> after)
     : QUndoCommand(name),
-      host_(host),
+      document_(document),
       index_(index),
       before_(std::move(before)),
       after_(std::move(after)) {}
@@ -21,8 +21,8 @@ void OutlineCommand::redo() {
 }
 
 void OutlineCommand::show(const GShape& outline) {
-  GShape* shape = host_.editedFile()->shapeAtIndex(index_);
+  GShape* shape = document_.file()->shapeAtIndex(index_);
   if (!shape) return;
   shape->copyFrom(outline);
-  host_.showRestoredShape(shape);
+  document_.showRestoredShape(shape);
 }

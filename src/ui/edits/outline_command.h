@@ -3,7 +3,7 @@
 #include <QUndoCommand>
 #include <memory>
 
-class EditHost;
+class FontDocument;
 class GShape;
 
 // A whole outline replaced by the clipboard commands: the points, and with a paste the
@@ -11,8 +11,8 @@ class GShape;
 class OutlineCommand : public QUndoCommand {
  public:
   // The shape at `index` holds `after` already.
-  OutlineCommand(EditHost& host, const QString& name, int index, std::unique_ptr<GShape> before,
-                 std::unique_ptr<GShape> after);
+  OutlineCommand(FontDocument& document, const QString& name, int index,
+                 std::unique_ptr<GShape> before, std::unique_ptr<GShape> after);
   ~OutlineCommand() override;
 
   void undo() override;
@@ -21,7 +21,7 @@ class OutlineCommand : public QUndoCommand {
  private:
   void show(const GShape& outline);
 
-  EditHost& host_;
+  FontDocument& document_;
   int index_;
   std::unique_ptr<GShape> before_;
   std::unique_ptr<GShape> after_;

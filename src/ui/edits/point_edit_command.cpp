@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "shapefile/shpfile.h"
-#include "ui/edits/edit_host.h"
+#include "ui/document/font_document.h"
 
 namespace {
 
@@ -15,10 +15,10 @@ bool isDrag(PointEdit edit) {
 
 }  // namespace
 
-PointEditCommand::PointEditCommand(EditHost& host, int shapeIndex, PointEdit edit, uint32_t gesture,
-                                   PointSnapshot before, PointSnapshot after)
+PointEditCommand::PointEditCommand(FontDocument& document, int shapeIndex, PointEdit edit,
+                                   uint32_t gesture, PointSnapshot before, PointSnapshot after)
     : QUndoCommand(nameOf(edit)),
-      host_(host),
+      document_(document),
       shapeIndex_(shapeIndex),
       edit_(edit),
       gesture_(gesture),
@@ -58,10 +58,10 @@ void PointEditCommand::redo() {
 }
 
 void PointEditCommand::show(const PointSnapshot& points) {
-  GShape* shape = host_.editedFile()->shapeAtIndex(shapeIndex_);
+  GShape* shape = document_.file()->shapeAtIndex(shapeIndex_);
   if (!shape) return;
   points.restoreInto(*shape);
-  host_.showRestoredShape(shape);
+  document_.showRestoredShape(shape);
 }
 
 int PointEditCommand::id() const { return isDrag(edit_) ? kDragId : -1; }

@@ -6,14 +6,14 @@
 #include "editing/edit_result.h"
 #include "editing/point_snapshot.h"
 
-class EditHost;
+class FontDocument;
 
 // One change to a character's points: a gesture or a point command. The moves of one drag
 // merge into a single step.
 class PointEditCommand : public QUndoCommand {
  public:
   // The change has been made already; `gesture` tells one drag from the next.
-  PointEditCommand(EditHost& host, int shapeIndex, PointEdit edit, uint32_t gesture,
+  PointEditCommand(FontDocument& document, int shapeIndex, PointEdit edit, uint32_t gesture,
                    PointSnapshot before, PointSnapshot after);
 
   void undo() override;
@@ -27,7 +27,7 @@ class PointEditCommand : public QUndoCommand {
  private:
   void show(const PointSnapshot& points);
 
-  EditHost& host_;
+  FontDocument& document_;
   int shapeIndex_;
   PointEdit edit_;
   uint32_t gesture_;

@@ -1,40 +1,41 @@
 #include <QAction>
 #include <QMenu>
-#include <QToolButton>
 
+#include "shapefile/shpfile.h"
+#include "ui/characters/character_commands.h"
+#include "ui/document/font_document.h"
 #include "ui/main/choice_group.h"
 #include "ui/main/main_window.h"
+#include "ui/reference/reference_underlay.h"
 
-// The one place that enables and disables commands, from three facts of the state. A tool
+// The one place that enables and disables commands, from four facts of the state. A tool
 // button that shares its menu item's action follows that action.
 void TFmMain::updateCommandStates() {
-  const bool fileOpen = shapeFile != nullptr;
-  const bool shapeCurrent = currentShape != nullptr;
-  const bool clipFilled = clipShape != nullptr;
-  const bool fileEmpty = fileOpen && shapeFile->shapeCount() == 0;
+  const MainActions& a = actions;
+  const bool fileOpen = fontDocument->file() != nullptr;
+  const bool shapeCurrent = fontDocument->currentShape() != nullptr;
+  const bool clipFilled = characterCommands && characterCommands->clipboardFilled();
+  const bool fileEmpty = fileOpen && fontDocument->file()->shapeCount() == 0;
 
-  for (QAction* item : {NMNew, NMOpen, NMImport}) item->setEnabled(!fileOpen);
-  for (QAction* item : {NMSave, NMSaveAs, NMExportSHX, NMClose}) item->setEnabled(fileOpen);
+  for (QAction* item : {a.NMNew, a.NMOpen, a.NMImport}) item->setEnabled(!fileOpen);
+  for (QAction* item : {a.NMSave, a.NMSaveAs, a.NMExportSHX, a.NMClose}) item->setEnabled(fileOpen);
   NMFontType->menuAction()->setEnabled(fileOpen);
-  for (QAction* item : {NMASCII, NMUNIFONT, NMBIGFONT}) item->setEnabled(fileEmpty);
+  for (QAction* item : {a.NMASCII, a.NMUNIFONT, a.NMBIGFONT}) item->setEnabled(fileEmpty);
   NMFontSize->menuAction()->setEnabled(fileOpen);
-  for (QAction* item : gridSizeItems) item->setEnabled(fileEmpty);
+  for (QAction* item : a.gridSizeItems) item->setEnabled(fileEmpty);
   NMFontFlag->menuAction()->setEnabled(fileOpen);
-  for (QAction* item : {NMFlagNormal, NMFlagLie}) item->setEnabled(fileEmpty);
-  NFontProperty->setEnabled(fileOpen);
-  for (QAction* item : {NNewShape, NDeleteShape, NFindShape}) item->setEnabled(fileOpen);
+  for (QAction* item : {a.NMFlagNormal, a.NMFlagLie}) item->setEnabled(fileEmpty);
+  a.NFontProperty->setEnabled(fileOpen);
+  for (QAction* item : {a.NNewShape, a.NDeleteShape, a.NFindShape}) item->setEnabled(fileOpen);
   // BtnCut, BtnCopy, BtnNew, BtnOpen, BtnSave, BtnSaveAs and BtnClose follow NMCut, NMCopy,
   // NMNew, NMOpen, NMSave, NMSaveAs and NMClose.
-  BtnPasteAction->setEnabled(clipFilled && fileOpen);
-  for (QAction* item : {NMCut, NMCopy}) item->setEnabled(shapeCurrent);
-  NMPaste->setEnabled(clipFilled);
-  for (QAction* item : {NMSelectLine, NMSelectInvert, NMSeleceAll, NMDeselectAll, NMDeleteSel,
-                        NMDeleteAll, NMDeletePoint})
-    item->setEnabled(shapeCurrent);
-  for (QAction* item : {NCut, NCopy}) item->setEnabled(shapeCurrent);
-  NPaste->setEnabled(clipFilled);
+  a.BtnPasteAction->setEnabled(clipFilled && fileOpen);
+  a.NMPaste->setEnabled(clipFilled);
+  a.NPaste->setEnabled(clipFilled);
   for (QAction* item :
-       {NSelecteLine, NSelecteInvert, NSelecteAll, NDeselecteAll, NDelPoint, NDelSel, NDelAll})
+       {a.NMCut, a.NMCopy, a.NMSelectLine, a.NMSelectInvert, a.NMSeleceAll, a.NMDeselectAll,
+        a.NMDeleteSel, a.NMDeleteAll, a.NMDeletePoint, a.NCut, a.NCopy, a.NSelecteLine,
+        a.NSelecteInvert, a.NSelecteAll, a.NDeselecteAll, a.NDelPoint, a.NDelSel, a.NDelAll})
     item->setEnabled(shapeCurrent);
-  RzRadioGroup3->setEnabled(shapeCurrent);
+  reference->RzRadioGroup3->setEnabled(shapeCurrent);
 }

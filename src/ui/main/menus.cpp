@@ -32,55 +32,56 @@ void TFmMain::createMenus() {
   bar->setObjectName(QStringLiteral("MainMenu"));
 
   NFile = namedMenu(this, "NFile", QStringLiteral("文件"));
-  NFile->addActions({NMNew, NMOpen, NMImport, NMSave, NMSaveAs, NMExportSHX, NMClose});
+  NFile->addActions({actions.NMNew, actions.NMOpen, actions.NMImport, actions.NMSave,
+                     actions.NMSaveAs, actions.NMExportSHX, actions.NMClose});
   NFile->addSeparator();
   NMFontType = namedMenu(NFile, "NMFontType", QStringLiteral("字体类型"));
-  NMFontType->addActions(fontKindGroup->actions());
+  NMFontType->addActions(actions.fontKindGroup->actions());
   NMFontSize = namedMenu(NFile, "NMFontSize", QStringLiteral("字体大小"));
-  NMFontSize->addActions(fontSizeGroup->actions());
+  NMFontSize->addActions(actions.fontSizeGroup->actions());
   NMFontFlag = namedMenu(NFile, "NMFontFlag", QStringLiteral("字体方向"));
-  NMFontFlag->addActions(fontFlagGroup->actions());
+  NMFontFlag->addActions(actions.fontFlagGroup->actions());
   NFile->addMenu(NMFontType);
   NFile->addMenu(NMFontSize);
   NFile->addMenu(NMFontFlag);
-  NFile->addAction(NFontProperty);
+  NFile->addAction(actions.NFontProperty);
   NFile->addSeparator();
-  NFile->addAction(NMExit);
+  NFile->addAction(actions.NMExit);
 
   NShape = namedMenu(this, "NShape", QStringLiteral("字形"));
-  NShape->addActions({NMUndo, NMRedo});
+  NShape->addActions({actions.NMUndo, actions.NMRedo});
   NShape->addSeparator();
-  NShape->addActions({NMCut, NMCopy, NMPaste});
+  NShape->addActions({actions.NMCut, actions.NMCopy, actions.NMPaste});
   NShape->addSeparator();
-  NShape->addActions({NMSelectLine, NMSelectInvert, NMSeleceAll, NMDeselectAll});
+  NShape->addActions(
+      {actions.NMSelectLine, actions.NMSelectInvert, actions.NMSeleceAll, actions.NMDeselectAll});
   NShape->addSeparator();
-  NShape->addActions({NMDeletePoint, NMDeleteSel, NMDeleteAll});
+  NShape->addActions({actions.NMDeletePoint, actions.NMDeleteSel, actions.NMDeleteAll});
 
   NHelp = namedMenu(this, "NHelp", QStringLiteral("帮助"));
-  NHelp->addActions({NMReadme, NMAbout});
+  NHelp->addActions({actions.NMReadme, actions.NMAbout});
 
   bar->addMenu(NFile);
   bar->addMenu(NShape);
   bar->addMenu(NHelp);
-}
 
-void TFmMain::createPopupMenus() {
   ShapeFilePopMenu = namedMenu(this, "ShapeFilePopMenu", QString());
-  ShapeFilePopMenu->addActions({NNewShape, NDeleteShape, NFindShape});
+  ShapeFilePopMenu->addActions({actions.NNewShape, actions.NDeleteShape, actions.NFindShape});
 
   ShapePopMenu = namedMenu(this, "ShapePopMenu", QString());
-  ShapePopMenu->addActions({NCut, NCopy, NPaste});
-  ShapePopMenu->addSeparator();
-  ShapePopMenu->addActions({NSelecteLine, NSelecteInvert, NSelecteAll, NDeselecteAll});
-  ShapePopMenu->addSeparator();
-  ShapePopMenu->addActions({NDelPoint, NDelSel, NDelAll});
+  ShapePopMenu->addActions({actions.NCut, actions.NCopy, actions.NPaste});
   ShapePopMenu->addSeparator();
   ShapePopMenu->addActions(
-      {NInsertVirtualBefore, NInsertRealBefore, NInsertVirtualAfter, NInsertRealAfter});
+      {actions.NSelecteLine, actions.NSelecteInvert, actions.NSelecteAll, actions.NDeselecteAll});
+  ShapePopMenu->addSeparator();
+  ShapePopMenu->addActions({actions.NDelPoint, actions.NDelSel, actions.NDelAll});
+  ShapePopMenu->addSeparator();
+  ShapePopMenu->addActions({actions.NInsertVirtualBefore, actions.NInsertRealBefore,
+                            actions.NInsertVirtualAfter, actions.NInsertRealAfter});
 }
 
 void TFmMain::createToolBar() {
-  RzToolbar1 = new QToolBar(this);
+  auto* RzToolbar1 = new QToolBar(this);
   RzToolbar1->setObjectName(QStringLiteral("RzToolbar1"));
   RzToolbar1->setMovable(false);
   RzToolbar1->setFloatable(false);
@@ -89,7 +90,7 @@ void TFmMain::createToolBar() {
   RzToolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
   addToolBar(Qt::TopToolBarArea, RzToolbar1);
 
-  const auto button = [this](const char* name, QAction* action) {
+  const auto button = [RzToolbar1](const char* name, QAction* action) {
     auto* b = new QToolButton(RzToolbar1);
     b->setObjectName(QString::fromLatin1(name));
     b->setDefaultAction(action);
@@ -98,19 +99,19 @@ void TFmMain::createToolBar() {
     RzToolbar1->addWidget(b);
     return b;
   };
-  BtnNew = button("BtnNew", NMNew);
-  BtnOpen = button("BtnOpen", NMOpen);
-  BtnSave = button("BtnSave", NMSave);
-  BtnSaveAs = button("BtnSaveAs", NMSaveAs);
-  BtnClose = button("BtnClose", NMClose);
+  button("BtnNew", actions.NMNew);
+  button("BtnOpen", actions.NMOpen);
+  button("BtnSave", actions.NMSave);
+  button("BtnSaveAs", actions.NMSaveAs);
+  button("BtnClose", actions.NMClose);
   RzToolbar1->addWidget(groovedSpacer(RzToolbar1, "RzSpacer1"));
-  BtnCut = button("BtnCut", NMCut);
-  BtnCopy = button("BtnCopy", NMCopy);
-  BtnPaste = button("BtnPaste", BtnPasteAction);
-  BtnUndo = button("BtnUndo", NMUndo);
-  BtnRedo = button("BtnRedo", NMRedo);
+  button("BtnCut", actions.NMCut);
+  button("BtnCopy", actions.NMCopy);
+  button("BtnPaste", actions.BtnPasteAction);
+  button("BtnUndo", actions.NMUndo);
+  button("BtnRedo", actions.NMRedo);
   RzToolbar1->addWidget(groovedSpacer(RzToolbar1, "RzSpacer2"));
-  BtnHelp = button("BtnHelp", BtnHelpAction);
+  button("BtnHelp", actions.BtnHelpAction);
   RzToolbar1->addWidget(groovedSpacer(RzToolbar1, "RzSpacer3"));
-  BtnExit = button("BtnExit", NMExit);
+  button("BtnExit", actions.NMExit);
 }

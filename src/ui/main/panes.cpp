@@ -1,19 +1,16 @@
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QSplitter>
 
 #include "ui/canvas/panel.h"
 #include "ui/characters/character_list.h"
+#include "ui/characters/source_view.h"
 #include "ui/main/form_font.h"
 #include "ui/main/hints.h"
 #include "ui/main/main_window.h"
 
 namespace {
-
-// The source view's background (the tool-tip yellow of the form).
-const QColor kInfoBackground(255, 255, 225);
 
 constexpr int kListWidth = 104;
 constexpr int kCanvasPaneHeight = 480;
@@ -33,7 +30,7 @@ void TFmMain::createPanes() {
   RzSplitter1->setChildrenCollapsible(false);
   setCentralWidget(RzSplitter1);
 
-  RzListBox1 = new CharacterList(RzSplitter1);
+  RzListBox1 = new CharacterList(*fontDocument, RzSplitter1);
   RzListBox1->setObjectName(QStringLiteral("RzListBox1"));
   RzListBox1->setFont(formFont(15));
   applyHint(RzListBox1, QStringLiteral("右键单击选择功能|右键单击可以选择功能：添加字符，删除字符，"
@@ -49,24 +46,19 @@ void TFmMain::createPanes() {
   auto* upperLayout = new QHBoxLayout(upper);
   upperLayout->setContentsMargins(0, 0, 0, 0);
   upperLayout->setSpacing(0);
-  Panel = new CanvasPanel(upper);
+  Panel = new CanvasPanel(*fontDocument, *reference, upper);
   Panel->setObjectName(QStringLiteral("Panel"));
   popUpOn(Panel, ShapePopMenu);
-  RzPanel1 = new QFrame(upper);
-  RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
-  RzPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  RzPanel1->setFixedWidth(kSidePanelWidth);
+  auto* side = new QFrame(upper);
+  side->setObjectName(QStringLiteral("RzPanel1"));
+  side->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  side->setFixedWidth(kSidePanelWidth);
+  RzPanel1 = side;
   upperLayout->addWidget(Panel, 1);
   upperLayout->addWidget(RzPanel1);
 
-  RzMemo1 = new QPlainTextEdit(RzSplitter2);
+  RzMemo1 = new SourceView(*fontDocument, RzSplitter2);
   RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
-  RzMemo1->setReadOnly(true);
-  RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  RzMemo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  QPalette memoColours = RzMemo1->palette();
-  memoColours.setColor(QPalette::Base, kInfoBackground);
-  RzMemo1->setPalette(memoColours);
 
   // Resizing the window changes the canvas; the list and the source view keep their size.
   RzSplitter1->setStretchFactor(0, 0);
@@ -83,14 +75,4 @@ void TFmMain::setDesignPaneSizes() {
   RzSplitter1->setSizes({kListWidth, extent.width() - kListWidth - RzSplitter1->handleWidth()});
   RzSplitter2->setSizes(
       {kCanvasPaneHeight, extent.height() - kCanvasPaneHeight - RzSplitter2->handleWidth()});
-}
-
-void TFmMain::setListWidth(int listWidth) {
-  const int extent = RzSplitter1->width() - RzSplitter1->handleWidth();
-  RzSplitter1->setSizes({listWidth, extent - listWidth});
-}
-
-void TFmMain::setMemoHeight(int memoHeight) {
-  const int extent = RzSplitter2->height() - RzSplitter2->handleWidth();
-  RzSplitter2->setSizes({extent - memoHeight, memoHeight});
 }

@@ -1,76 +1,79 @@
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QSpinBox>
+#include "ui/main/settings.h"
+
+#include <QSplitter>
 
 #include "platform/ini_file.h"
 #include "platform/path_names.h"
-#include "ui/characters/character_list.h"
-#include "ui/main/choice_group.h"
-#include "ui/main/main_window.h"
-#include "ui/main/settings_record.h"
-#include "ui/platform/gbk.h"
+#include "shapefile/shpfile.h"
+#include "ui/document/font_document.h"
 
-// The settings file beside a shape file keeps what the shape file cannot: the reference
-// underlay, the last character, the pane sizes, the window's place, direction and grid size.
+FontSettings::FontSettings(FontDocument& document, ReferenceUnderlay& reference, QWidget& window,
+                           QSplitter& panes, QSplitter& canvasAndSource)
+    : document_(document),
+      reference_(reference),
+      window_(window),
+      panes_(panes),
+      canvasAndSource_(canvasAndSource) {}
 
-SettingsRecord TFmMain::currentSettings() const {
+SettingsRecord FontSettings::current(const GShpFile& file) const {
   SettingsRecord record;
-  record.refMode = refMode;
-  record.refLeft = refLeft;
-  record.refTop = refTop;
-  record.refFontName = refFontName;
-  record.refFontSize = refFontSize;
+  reference_.storeInto(record);
   // The list bytes of codes 128 to 255 begin with a NUL, which a settings line cannot hold.
-  record.lastChar = currentChar.find('\0') == std::string::npos ? currentChar : std::string();
-  record.listWidth = RzListBox1->width();
-  record.memoHeight = RzMemo1->height();
-  record.windowLeft = x();
-  record.windowTop = y();
-  record.windowWidth = width();
-  record.windowHeight = height();
-  record.fontFlag = shapeFile->direction();
-  record.fontSize = shapeFile->gridIndex();
+  const std::string& last = document_.currentChar();
+  record.lastChar = last.find('\0') == std::string::npos ? last : std::string();
+  record.listWidth = panes_.widget(0)->width();
+  record.memoHeight = canvasAndSource_.widget(1)->height();
+  record.windowLeft = window_.x();
+  record.windowTop = window_.y();
+  record.windowWidth = window_.width();
+  record.windowHeight = window_.height();
+  record.fontFlag = file.direction();
+  record.fontSize = file.gridIndex();
   return record;
 }
 
-void TFmMain::saveSettings(const std::string& path) {
+void FontSettings::save(const std::string& path) const {
   IniFile ini(settingsPathOf(path));
-  writeSettings(ini, currentSettings());
+  writeSettings(ini, current(*document_.file()));
 }
 
-void TFmMain::takeReferenceAndPanes(const SettingsRecord& record) {
-  refMode = record.refMode;
-  refLeft = record.refLeft;
-  refTop = record.refTop;
-  refFontName = record.refFontName;
-  refFontSize = record.refFontSize;
-  setListWidth(record.listWidth);
-  setMemoHeight(record.memoHeight);
-}
-
-// What the file does not hold keeps the window's current value.
-void TFmMain::loadSettings(const std::string& path) {
-  SettingsRecord record = currentSettings();
+void FontSettings::load(const std::string& path, GShpFile& file) {
+  SettingsRecord record = current(file);
   const bool placeRead = readSettings(IniFile(settingsPathOf(path)), record);
-
-  takeReferenceAndPanes(record);
-  currentChar = record.lastChar;
+  reference_.takeFrom(record);
+  takePanes(record);
+  document_.setCurrentChar(record.lastChar);
   if (placeRead) {
-    move(record.windowLeft, record.windowTop);
-    resize(record.windowWidth, record.windowHeight);
+    window_.move(record.windowLeft, record.windowTop);
+    window_.resize(record.windowWidth, record.windowHeight);
   }
-  directionFlag = record.fontFlag;
-  gridSizeIndex = record.fontSize;
-  shapeFile->setDirection(directionFlag);
-  shapeFile->setGridIndex(gridSizeIndex);
+  document_.newFontDirection = record.fontFlag;
+  document_.newFontGridIndex = record.fontSize;
+  file.setDirection(record.fontFlag);
+  file.setGridIndex(record.fontSize);
+  reference_.showTaken();
+}
 
-  // The reference controls follow the values read; a mode beyond the buttons checks the
-  // last one, a negative one none.
-  RzRadioGroup3->setItemIndex(static_cast<int8_t>(refMode));
-  const QList<QListWidgetItem*> faces =
-      RzFontListBox1->findItems(fromGbk(refFontName), Qt::MatchExactly);
-  if (!faces.isEmpty()) RzFontListBox1->setCurrentItem(faces.constFirst());
-  RzSpinEdit1->setValue(refFontSize);
-  if (const QListWidgetItem* face = RzFontListBox1->currentItem()) refFont = QFont(face->text());
-  if (!currentChar.empty()) selectListItemByText(currentChar);
+FontSettings::Before FontSettings::before(const GShpFile& file) const {
+  return {current(file), document_.currentChar(), document_.newFontDirection,
+          document_.newFontGridIndex, reference_.choice()};
+}
+
+void FontSettings::restore(const Before& before) {
+  const SettingsRecord& s = before.settings;
+  reference_.restore(s, before.reference);
+  takePanes(s);
+  document_.setCurrentChar(before.currentChar);
+  document_.newFontDirection = before.newFontDirection;
+  document_.newFontGridIndex = before.newFontGridIndex;
+  window_.move(s.windowLeft, s.windowTop);
+  window_.resize(s.windowWidth, s.windowHeight);
+}
+
+// Splitters share out their whole extent in proportion to the sizes given.
+void FontSettings::takePanes(const SettingsRecord& record) {
+  const int width = panes_.width() - panes_.handleWidth();
+  panes_.setSizes({record.listWidth, width - record.listWidth});
+  const int height = canvasAndSource_.height() - canvasAndSource_.handleWidth();
+  canvasAndSource_.setSizes({height - record.memoHeight, record.memoHeight});
 }

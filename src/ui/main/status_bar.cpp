@@ -16,7 +16,7 @@ QLabel* pane(QWidget* parent, const char* name, const QString& text, int width) 
 }  // namespace
 
 void TFmMain::createStatusBar() {
-  RzStatusBar1 = new QStatusBar(this);
+  auto* RzStatusBar1 = new QStatusBar(this);
   RzStatusBar1->setObjectName(QStringLiteral("RzStatusBar1"));
   RzStatusBar1->setFixedHeight(19);
   RzStatusBar1->setSizeGripEnabled(false);
@@ -25,8 +25,9 @@ void TFmMain::createStatusBar() {
   RzStatusPane2 = pane(RzStatusBar1, "RzStatusPane2", QString(), 0);
   RzStatusPane1 =
       pane(RzStatusBar1, "RzStatusPane1", QStringLiteral("当前坐标[ X:001 Y:023 ]"), 146);
-  RzVersionInfoStatus1 = pane(RzStatusBar1, "RzVersionInfoStatus1",
-                              QStringLiteral("版本号:") + QStringLiteral(KELVANE_VERSION), 170);
+  QLabel* RzVersionInfoStatus1 =
+      pane(RzStatusBar1, "RzVersionInfoStatus1",
+           QStringLiteral("版本号:") + QStringLiteral(KELVANE_VERSION), 170);
   RzStatusBar1->addWidget(RzStatusPane2, 1);
   RzStatusBar1->addWidget(RzStatusPane1);
   RzStatusBar1->addWidget(RzVersionInfoStatus1);

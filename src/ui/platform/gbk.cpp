@@ -50,4 +50,3 @@ std::optional<QString> displayableGbkCharacter(const std::string& bytes) {
   if (codePoints.size() != 1 || !QChar::isPrint(codePoints[0])) return std::nullopt;
   return text;
 }
-

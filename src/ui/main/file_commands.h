@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ui/platform/prompts.h"
+
+class CharacterList;
+class FontDocument;
+class FontSettings;
+class GShpFile;
+
+// New, Open, Save, Save As, Close and closing the window; exporting the open font as a
+// compiled font and importing any font into a new one. New, Open and Import run only while
+// no font is open (their commands are disabled otherwise): an open font is never dropped
+// without the question of Close.
+class FileCommands : public QObject {
+  Q_OBJECT
+ public:
+  FileCommands(FontDocument& document, Prompts& prompts, FontSettings& settings,
+               CharacterList& list, QObject* parent = nullptr);
+
+  void newFont();
+  void open();
+  void save();
+  void saveAs();
+  void close();
+  // Closing the window: a modified font is saved on Yes.
+  void closeWindow();
+  void exportShx();
+  void import();
+
+ signals:
+  // The user chose a font to open; it is about to be read.
+  void opening();
+  // Open or Import made a font the open one; its kind, size and direction are to be shown.
+  void fontShown();
+  void saved();
+  // Close is about to drop the open font.
+  void closing();
+  void exported(const QString& path);
+
+ private:
+  // Where a new font goes, confirmed as New confirms it; nothing when the user declines.
+  std::optional<std::string> askNewFontPath(const QString& proposedPath);
+  // Makes a font no file holds yet the open one under path, unsaved.
+  void openNewFont(std::unique_ptr<GShpFile> file, const std::string& path);
+  void saveTo(const std::string& target);
+  // Asks whether to save a modified font and saves it on Yes; returns whether it saved.
+  bool offerToSave();
+
+  FontDocument& document_;
+  Prompts& prompts_;
+  FontSettings& settings_;
+  CharacterList& list_;
+  Prompts::FileDialog OpenDialog;
+  Prompts::FileDialog SaveDialog;
+  Prompts::FileDialog ExportDialog;
+  Prompts::FileDialog ImportDialog;
+};

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <cstdint>
+#include <string>
+
+#include "ui/platform/prompts.h"
+
+class ChoiceGroup;
+class FontDocument;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPainter;
+class QPalette;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+struct GridLayout;
+struct SettingsRecord;
+
+// What the canvas shows under the grid to trace over: nothing, the current character in an
+// installed TrueType face, or a picture. It owns its controls of the side panel, its place,
+// and its part of the settings file. Changing the mode, the face or the size marks the font
+// modified (the settings file keeps them); no change of it is an undo step.
+class ReferenceUnderlay : public QObject {
+  Q_OBJECT
+ public:
+  ReferenceUnderlay(FontDocument& document, Prompts& prompts, QObject* parent = nullptr);
+
+  uint8_t mode() const { return mode_; }
+  const std::string& fontName() const { return fontName_; }  // GBK
+  int32_t fontSize() const { return fontSize_; }
+
+  // The underlay, painted before the grid: the current character in the reference face at
+  // its place on a cell of the background, or the picture stretched over the area between
+  // the outer grid lines.
+  void draw(QPainter& canvas, const GridLayout& grid, const QPalette& colours) const;
+  // Dragging the reference glyph moves it by pixels; the canvas repaints.
+  void moveBy(int32_t dx, int32_t dy);
+
+  // Close turns the underlay off.
+  void switchOff();
+
+  // The handlers of the controls.
+  void modeClicked();
+  void faceClicked();
+  void sizeChanged();
+  void loadPicture();
+  void clearPicture();
+
+  // The settings file's part: the mode, the place, the face and the size.
+  void storeInto(SettingsRecord& record) const;
+  void takeFrom(const SettingsRecord& record);
+  // The controls follow the values read; a mode beyond the buttons checks the last one, a
+  // negative one none. Their handlers run as after a change by the user.
+  void showTaken();
+  // What a failed Open puts back besides the settings record: the face picked and the font.
+  struct Choice {
+    int faceRow;
+    QFont font;
+  };
+  Choice choice() const;
+  void restore(const SettingsRecord& record, const Choice& choice);
+
+  // The controls, named as the side panel shows them.
+  ChoiceGroup* RzRadioGroup3;
+  QGroupBox *RzGroupBox1, *RzGroupBox2;
+  QListWidget* RzFontListBox1;
+  QSpinBox* RzSpinEdit1;
+  QLabel* RefImage;
+  QPushButton *RzBitBtn1, *RzBitBtn2;
+
+ signals:
+  // The underlay looks different.
+  void changed();
+
+ private:
+  void createControls();
+  void markChanged();
+
+  FontDocument& document_;
+  Prompts& prompts_;
+  Prompts::FileDialog OpenPictureDialog;
+  uint8_t mode_ = 0;
+  QFont font_;
+  std::string fontName_;  // GBK
+  int32_t fontSize_ = 0;
+  int32_t left_ = 0;
+  int32_t top_ = 0;
+  QImage lastPicture_;  // the last picture read, which the load button brings back
+  QImage picture_;      // the picture shown, empty once cleared
+};
