@@ -2,6 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QFontDatabase>
 #include <memory>
 #include <set>
 
@@ -22,6 +23,12 @@ struct FontSetDeleter {
 // A symbol face maps its glyphs to the private range 0xF020..0xF0FF and has no letters.
 bool isSymbolSet(FcCharSet* charset) {
   return !FcCharSetHasChar(charset, 'A') && FcCharSetHasChar(charset, 0xF041);
+}
+
+// The TeX math faces put big brackets, arrows and relations at the ASCII codes of an ordinary
+// character map, so only the writing systems Qt reads from the face's tables tell them.
+bool isSymbolFamily(const QString& family) {
+  return QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
 }
 
 bool gbkCanHold(const QString& name) {
@@ -53,7 +60,9 @@ QStringList trueTypeFaces() {
     FcChar8* family = nullptr;
     if (FcPatternGetString(font, FC_FAMILY, 0, &family) != FcResultMatch) continue;
     const QString name = QString::fromUtf8(reinterpret_cast<const char*>(family));
-    if (gbkCanHold(name)) families.insert(name);
+    if (gbkCanHold(name) && !families.contains(name) && !isSymbolFamily(name)) {
+      families.insert(name);
+    }
   }
   QStringList sorted(families.begin(), families.end());
   sorted.sort(Qt::CaseInsensitive);

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QEnterEvent>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -50,6 +51,17 @@ TEST_F(StartState, ReferenceFontIsTheFirstListedFace) {
   EXPECT_EQ(TFmMainProbe::refFontName(*window), fonts->item(0)->text().toStdString());
   EXPECT_EQ(TFmMainProbe::refFontSize(*window), 240);
   EXPECT_FALSE(fonts->findItems(QStringLiteral("WenQuanYi Micro Hei"), Qt::MatchExactly).isEmpty());
+}
+
+// A TeX math face maps the ASCII codes to brackets and relations, so a reference drawn in
+// it looks nothing like the character.
+TEST_F(StartState, TheFontListLeavesOutSymbolFaces) {
+  const auto* fonts = child<QListWidget>("RzFontListBox1");
+  for (int row = 0; row < fonts->count(); ++row) {
+    const QString face = fonts->item(row)->text();
+    EXPECT_FALSE(QFontDatabase::writingSystems(face).contains(QFontDatabase::Symbol))
+        << face.toStdString();
+  }
 }
 
 TEST_F(StartState, StatusBarPanes) {
