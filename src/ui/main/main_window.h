@@ -25,24 +25,20 @@ class QSplitter;
 class ReferenceUnderlay;
 class SourceView;
 
-// The editor window. It assembles: it creates the font document, the views that follow it
-// (canvas, character list, source view, reference underlay), the commands grouped by subject,
-// the actions, menus and tool bar, and connects them. The handlers keep their published
-// names and hand the work to the object that does it.
+// The editor window only assembles: the font document, the views that follow it, the commands
+// by subject, actions, menus and tool bar. Each handler hands its work to the object doing it.
 class TFmMain : public QMainWindow {
   Q_OBJECT
  public:
   explicit TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent = nullptr);
   ~TFmMain() override;
 
-  FontDocument& document() { return *fontDocument; }
-  // Makes `file` the open font under `path` (file-system encoding), as the file commands do
-  // once a font has been created or read; the modified state is left as it is.
+  // Makes `file` the open font under `path` (file-system encoding); modified stays as it is.
   void showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path);
   // The grid metrics kept for the next new font; returns the side (the 8-bit sum).
   uint8_t setGridMetrics(uint8_t above, uint8_t below);
   void updateCaption();
-  // Enables and disables the commands; runs on every change of the document and the clipboard.
+  // Runs on every change of the document and the clipboard.
   void updateCommandStates();
   // Shows the long part of the hint under the mouse in the status bar, "就绪" for none.
   void DisplayHint(const QString& longHint);
