@@ -3,6 +3,8 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QFontDatabase>
+#include <QPainterPath>
+#include <QRawFont>
 #include <memory>
 #include <set>
 
@@ -29,6 +31,14 @@ bool isSymbolSet(FcCharSet* charset) {
 // character map, so only the writing systems Qt reads from the face's tables tell them.
 bool isSymbolFamily(const QString& family) {
   return QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol);
+}
+
+// Some TeX faces (esint10) claim the letters in their character map and draw nothing for them.
+bool drawsLetterA(const QString& family) {
+  const QRawFont face = QRawFont::fromFont(QFont(family));
+  const QList<quint32> glyphs = face.glyphIndexesForString(QStringLiteral("A"));
+  return !glyphs.isEmpty() && glyphs.constFirst() != 0 &&
+         !face.pathForGlyph(glyphs.constFirst()).isEmpty();
 }
 
 bool gbkCanHold(const QString& name) {
@@ -60,7 +70,8 @@ QStringList trueTypeFaces() {
     FcChar8* family = nullptr;
     if (FcPatternGetString(font, FC_FAMILY, 0, &family) != FcResultMatch) continue;
     const QString name = QString::fromUtf8(reinterpret_cast<const char*>(family));
-    if (gbkCanHold(name) && !families.contains(name) && !isSymbolFamily(name)) {
+    if (gbkCanHold(name) && !families.contains(name) && !isSymbolFamily(name) &&
+        drawsLetterA(name)) {
       families.insert(name);
     }
   }

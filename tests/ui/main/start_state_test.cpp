@@ -6,7 +6,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainterPath>
 #include <QPlainTextEdit>
+#include <QRawFont>
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
@@ -53,14 +55,18 @@ TEST_F(StartState, ReferenceFontIsTheFirstListedFace) {
   EXPECT_FALSE(fonts->findItems(QStringLiteral("WenQuanYi Micro Hei"), Qt::MatchExactly).isEmpty());
 }
 
-// A TeX math face maps the ASCII codes to brackets and relations, so a reference drawn in
-// it looks nothing like the character.
+// A TeX math face maps the ASCII codes to brackets and relations, or to nothing at all, so
+// a reference drawn in it looks nothing like the character.
 TEST_F(StartState, TheFontListLeavesOutSymbolFaces) {
   const auto* fonts = child<QListWidget>("RzFontListBox1");
   for (int row = 0; row < fonts->count(); ++row) {
     const QString face = fonts->item(row)->text();
     EXPECT_FALSE(QFontDatabase::writingSystems(face).contains(QFontDatabase::Symbol))
         << face.toStdString();
+    const QRawFont raw = QRawFont::fromFont(QFont(face));
+    const QList<quint32> glyphs = raw.glyphIndexesForString(QStringLiteral("A"));
+    ASSERT_FALSE(glyphs.isEmpty()) << face.toStdString();
+    EXPECT_FALSE(raw.pathForGlyph(glyphs.constFirst()).isEmpty()) << face.toStdString();
   }
 }
 
