@@ -14,7 +14,7 @@ void TFmMain::updateCommandStates() {
   const MainActions& a = actions;
   const bool fileOpen = fontDocument->file() != nullptr;
   const bool shapeCurrent = fontDocument->currentShape() != nullptr;
-  const bool clipFilled = characterCommands && characterCommands->clipboardFilled();
+  const bool clipFilled = characterCommands->clipboardFilled();
   const bool fileEmpty = fileOpen && fontDocument->file()->shapeCount() == 0;
 
   for (QAction* item : {a.NMNew, a.NMOpen, a.NMImport}) item->setEnabled(!fileOpen);

@@ -58,7 +58,6 @@ ReferenceUnderlay::ReferenceUnderlay(FontDocument& document, Prompts& prompts, Q
   bind(RzSpinEdit1, &QSpinBox::valueChanged, [this] { sizeChanged(); });
   bind(RzBitBtn1, &QPushButton::clicked, [this] { loadPicture(); });
   bind(RzBitBtn2, &QPushButton::clicked, [this] { clearPicture(); });
-  connect(&document_, &FontDocument::currentChanged, this, &ReferenceUnderlay::changed);
 }
 
 void ReferenceUnderlay::createControls() {
