@@ -159,12 +159,12 @@ void MainActions::create(QObject* owner, QUndoStack* history) {
 
 void MainActions::rememberFontMarks() {
   const QActionGroup* groups[] = {fontKindGroup, fontSizeGroup, fontFlagGroup};
-  for (size_t i = 0; i < fontMarks.size(); ++i) fontMarks[i] = groups[i]->checkedAction();
+  for (size_t i = 0; i < std::size(groups); ++i) fontMarks[i] = groups[i]->checkedAction();
 }
 
 void MainActions::restoreFontMarks() {
   QActionGroup* groups[] = {fontKindGroup, fontSizeGroup, fontFlagGroup};
-  for (size_t i = 0; i < fontMarks.size(); ++i) {
+  for (size_t i = 0; i < std::size(groups); ++i) {
     if (fontMarks[i]) {
       fontMarks[i]->setChecked(true);
     } else if (QAction* marked = groups[i]->checkedAction()) {
