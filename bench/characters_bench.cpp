@@ -22,6 +22,9 @@ class HanziPrompts : public Prompts {
     return std::nullopt;
   }
   std::optional<std::string> askCharacters() override { return std::string(1, '\x80'); }
+  std::optional<FontSetupChoice> askFontSetup(const FontSetupChoice&) override {
+    return std::nullopt;
+  }
   void showAbout(const VersionInfo&) override {}
   void openDocument(const QString&, const QString&) override {}
 };

@@ -22,6 +22,8 @@ class ScriptedPrompts : public Prompts {
   QStringList documents;
   QStringList documentDirectories;
   int aboutShown = 0;
+  std::deque<std::optional<FontSetupChoice>> setups;
+  std::vector<FontSetupChoice> setupProposals;
   QStringList inputCaptions;
   QStringList inputPrompts;
 
@@ -59,6 +61,14 @@ class ScriptedPrompts : public Prompts {
       next = characters.front();
       characters.pop_front();
     }
+    return next;
+  }
+  // Takes the proposal unless an answer is queued.
+  std::optional<FontSetupChoice> askFontSetup(const FontSetupChoice& proposed) override {
+    setupProposals.push_back(proposed);
+    if (setups.empty()) return proposed;
+    std::optional<FontSetupChoice> next = setups.front();
+    setups.pop_front();
     return next;
   }
   void showAbout(const VersionInfo&) override { ++aboutShown; }

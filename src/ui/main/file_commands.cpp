@@ -2,17 +2,47 @@
 
 #include <stdexcept>
 
+#include "formats/font_formats.h"
 #include "platform/local_date.h"
 #include "platform/path_names.h"
 #include "platform/text_lines.h"
 #include "shapefile/shpfile.h"
-#include "shx/font_export.h"
-#include "shx/font_import.h"
 #include "ui/characters/character_list.h"
 #include "ui/document/font_document.h"
 #include "ui/main/compiled_font_report.h"
 #include "ui/main/file_names.h"
 #include "ui/main/settings.h"
+
+namespace {
+
+// The formats that can be read (or written) as file dialog filters: all of them together
+// first when there are several, then each.
+QString formatFilter(bool (FontFileFormat::*can)() const) {
+  QStringList patterns, entries;
+  for (const FontFileFormat& format : fontFileFormats()) {
+    if (!(format.*can)()) continue;
+    const QString pattern = QStringLiteral("*.") + QString::fromStdString(format.extension);
+    patterns << pattern;
+    entries << QStringLiteral("%1(%2)|%2").arg(QString::fromStdString(format.description), pattern);
+  }
+  if (patterns.size() > 1) {
+    const QString all = patterns.join(QLatin1Char(';'));
+    entries.prepend(QStringLiteral("所有字体文件(%1)|%1").arg(all));
+  }
+  return entries.join(QLatin1Char('|'));
+}
+
+QString notUnicodeQuestion(const std::vector<uint16_t>& codes) {
+  QStringList hex;
+  for (uint16_t code : codes) hex << QString::number(code, 16).toUpper();
+  return QStringLiteral("下列代码没有对应的Unicode字符，无法导出：\n%1\n是否导出其余的字符？")
+      .arg(hex.join(QStringLiteral("，")));
+}
+
+// The stroke formats' proposal: the kind most of the characters ask for, a grid of 48.
+constexpr uint8_t kProposedGridIndex = 3;
+
+}  // namespace
 
 FileCommands::FileCommands(FontDocument& document, Prompts& prompts, FontSettings& settings,
                            CharacterList& list, QObject* parent)
@@ -21,10 +51,10 @@ FileCommands::FileCommands(FontDocument& document, Prompts& prompts, FontSetting
   const QString shapeFiles = QStringLiteral("AUTOCAD形定义文件(*.SHP)|*.SHP");
   OpenDialog = {QString(), shapeFiles, QStringLiteral("*.SHP"), QString()};
   SaveDialog = {QStringLiteral("请选择文件夹"), shapeFiles, QStringLiteral("*.SHP"), QString()};
-  ExportDialog = {QStringLiteral("导出SHX字体文件"), QStringLiteral("SHX字体文件(*.SHX)|*.SHX"),
+  ExportDialog = {QStringLiteral("导出字体文件"), formatFilter(&FontFileFormat::writable),
                   QStringLiteral("*.SHX"), QString()};
-  ImportDialog = {QStringLiteral("选择要导入的AutoCAD形文件"),
-                  QStringLiteral("AutoCAD形文件(*.SHP;*.SHX)|*.SHP;*.SHX"), QString(), QString()};
+  ImportDialog = {QStringLiteral("选择要导入的字体文件"), formatFilter(&FontFileFormat::readable),
+                  QString(), QString()};
 }
 
 void FileCommands::newFont() {
@@ -34,13 +64,14 @@ void FileCommands::newFont() {
   auto file = std::make_unique<GShpFile>(document_.gridAbove(), document_.gridBelow());
   file->setKind(GShpFile::kindAscii);
   file->setDirection(document_.newFontDirection);
-  openNewFont(std::move(file), *chosen);
+  openNewFont(std::move(file), *chosen, document_.newFontGridIndex);
 }
 
-void FileCommands::openNewFont(std::unique_ptr<GShpFile> file, const std::string& path) {
+void FileCommands::openNewFont(std::unique_ptr<GShpFile> file, const std::string& path,
+                               uint8_t gridIndex) {
   const bool exists = fileExists(path);
   file->setFontName(fontNameOf(path));
-  file->setGridIndex(document_.newFontGridIndex);
+  file->setGridIndex(gridIndex);
   document_.setFile(std::move(file), path);
   if (exists) {
     try {
@@ -167,44 +198,69 @@ void FileCommands::closeWindow() {
   document_.markSaved();
 }
 
-// The open font as a compiled font beside it; the font itself does not change.
-void FileCommands::exportShx() {
+// The open font in the format the chosen file's extension names; the font itself does not
+// change.
+void FileCommands::exportFont() {
   const GShpFile* file = document_.file();
   if (!file) return;
   ExportDialog.proposedPath = displayedPath(replaceExtension(document_.path(), ".SHX"));
   const std::optional<QString> chosen = prompts_.saveFile(ExportDialog);
   if (!chosen) return;
   const std::string target = pathOf(*chosen);
+  const FontFileFormat* format = formatOfPath(target);
+  if (!format || !format->writable())
+    throw std::runtime_error("cannot export to " + target + ": no font format has its extension");
   if (fileExists(target) &&
       prompts_.ask(QStringLiteral("文件已存在，是否覆盖？"), Prompts::Question::OkCancelWarning) !=
           Prompts::Answer::Ok) {
     return;
   }
-  const FontCompilation compiled = compileFont(*file, localDate());
-  if (!compiled.leftOut.empty() &&
-      prompts_.ask(leftOutQuestion(compiled.leftOut), Prompts::Question::OkCancelWarning) !=
+  const ExportedFont font = format->write(*file, localDate());
+  if (!font.leftOut.empty() &&
+      prompts_.ask(leftOutQuestion(font.leftOut), Prompts::Question::OkCancelWarning) !=
           Prompts::Answer::Ok) {
     return;
   }
-  writeFileBytes(target, writeShx(compiled.font));
-  emit exported(*chosen);
+  if (!font.notUnicode.empty() &&
+      prompts_.ask(notUnicodeQuestion(font.notUnicode), Prompts::Question::OkCancelWarning) !=
+          Prompts::Answer::Ok) {
+    return;
+  }
+  writeFileBytes(target, font.bytes);
+  emit exported(*chosen, QString::fromStdString(format->extension));
 }
 
-// Any shape source or compiled font becomes a new font, as New makes one, holding every
-// character drawn on the grid; the report says which were drawn other than as written.
+// Any font file becomes a new font, as New makes one, holding every character drawn on the
+// grid; the report says which were drawn other than as written and which were left out. A
+// single-line font of another format takes the kind and grid the user chooses.
 void FileCommands::import() {
   if (document_.file()) return;
   const std::optional<QString> chosen = prompts_.openFile(ImportDialog);
   if (!chosen) return;
   const std::string source = pathOf(*chosen);
-  ImportedFont imported =
-      importFont(readFileBytes(source, GShpFile::maxFileBytes), source,
-                 {document_.gridAbove(), document_.gridBelow(), document_.newFontDirection});
+  const FontFileFormat* format = formatOfPath(source);
+  if (!format || !format->readable())
+    throw std::runtime_error("cannot import " + source + ": no font format has its extension");
+  const std::string bytes = readFileBytes(source, GShpFile::maxFileBytes);
+  ImportedFont imported;
+  uint8_t gridIndex = document_.newFontGridIndex;
+  if (format->readShapes) {
+    imported = format->readShapes(
+        bytes, source, {document_.gridAbove(), document_.gridBelow(), document_.newFontDirection});
+  } else {
+    const StrokeFont strokes = format->readStrokes(bytes, source);
+    const std::optional<Prompts::FontSetupChoice> setup =
+        prompts_.askFontSetup({likelyKind(strokes), kProposedGridIndex});
+    if (!setup) return;
+    const auto side = static_cast<uint8_t>((setup->gridIndex + 1) * 12);
+    imported = importStrokes(strokes, {setup->kind, side, document_.newFontDirection});
+    gridIndex = setup->gridIndex;
+  }
   const std::optional<std::string> target =
       askNewFontPath(displayedPath(replaceExtension(source, ".SHP")));
   if (!target) return;
   const ImportReport report = importReport(imported);
-  openNewFont(std::move(imported.file), *target);
+  openNewFont(std::move(imported.file), *target, gridIndex);
   emit fontShown();
   if (list_.count() > 0) list_.pick(CharacterList::bytesOf(list_.item(0)));
   prompts_.showReport(report.summary, report.details);

@@ -12,8 +12,8 @@ class FontDocument;
 class FontSettings;
 class GShpFile;
 
-// New, Open, Save, Save As, Close and closing the window; exporting the open font as a
-// compiled font and importing any font into a new one. New, Open and Import run only while
+// New, Open, Save, Save As, Close and closing the window; exporting the open font in another
+// format and importing a font of any format into a new one. New, Open and Import run only while
 // no font is open (their commands are disabled otherwise): an open font is never dropped
 // without the question of Close.
 class FileCommands : public QObject {
@@ -29,7 +29,7 @@ class FileCommands : public QObject {
   void close();
   // Closing the window: a modified font is saved on Yes.
   void closeWindow();
-  void exportShx();
+  void exportFont();
   void import();
 
  signals:
@@ -40,13 +40,14 @@ class FileCommands : public QObject {
   void saved();
   // Close is about to drop the open font.
   void closing();
-  void exported(const QString& path);
+  // `extension` names the format, upper case ("SHX").
+  void exported(const QString& path, const QString& extension);
 
  private:
   // Where a new font goes, confirmed as New confirms it; nothing when the user declines.
   std::optional<std::string> askNewFontPath(const QString& proposedPath);
   // Makes a font no file holds yet the open one under path, unsaved.
-  void openNewFont(std::unique_ptr<GShpFile> file, const std::string& path);
+  void openNewFont(std::unique_ptr<GShpFile> file, const std::string& path, uint8_t gridIndex);
   void saveTo(const std::string& target);
   // Asks whether to save a modified font and saves it on Yes; returns whether it saved.
   bool offerToSave();

@@ -50,9 +50,13 @@ void TFmMain::connectHandlers() {
   connect(fileCommands, &FileCommands::fontShown, this, &TFmMain::markFontItems);
   connect(fileCommands, &FileCommands::saved, this, [this] { RzRadioGroup1->setItemIndex(0); });
   connect(fileCommands, &FileCommands::closing, reference, &ReferenceUnderlay::switchOff);
-  connect(fileCommands, &FileCommands::exported, this, [this](const QString& path) {
-    RzStatusPane2->setText(QStringLiteral("已导出SHX字体文件：%1").arg(path));
-  });
+  connect(fileCommands, &FileCommands::exported, this,
+          [this](const QString& path, const QString& extension) {
+            RzStatusPane2->setText((extension == QLatin1String("SHX")
+                                        ? QStringLiteral("已导出SHX字体文件：%1")
+                                        : QStringLiteral("已导出字体文件：%1"))
+                                       .arg(path));
+          });
 
   connectFontCommands();
 
@@ -133,7 +137,7 @@ void TFmMain::NMNewClick() { fileCommands->newFont(); }
 void TFmMain::NMOpenClick() { fileCommands->open(); }
 void TFmMain::NMSaveClick() { fileCommands->save(); }
 void TFmMain::NMSaveAsClick() { fileCommands->saveAs(); }
-void TFmMain::NMExportSHXClick() { fileCommands->exportShx(); }
+void TFmMain::NMExportSHXClick() { fileCommands->exportFont(); }
 void TFmMain::NMImportClick() { fileCommands->import(); }
 void TFmMain::BtnCloseClick() { fileCommands->close(); }
 void TFmMain::NMExitClick() { close(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -47,6 +48,12 @@ class Prompts {
   // The add-characters dialog: the characters chosen as GBK bytes, the byte 0x80 standing
   // for the GB2312 hanzi set; nothing when cancelled.
   virtual std::optional<std::string> askCharacters() = 0;
+  // The kind and grid of a font made from another format; nothing when cancelled.
+  struct FontSetupChoice {
+    uint8_t kind;       // GShpFile::kindAscii, kindUnifont or kindBigfont
+    uint8_t gridIndex;  // 0 to 9: a grid of 12 to 120 units a side
+  };
+  virtual std::optional<FontSetupChoice> askFontSetup(const FontSetupChoice& proposed) = 0;
   // The about box with the program's version information.
   virtual void showAbout(const VersionInfo& versionInfo) = 0;
   // Hands a document to the desktop's default viewer; the outcome is not reported.

@@ -1,11 +1,15 @@
 #include "ui/platform/qt_prompts.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <algorithm>
 
 #include "ui/characters/newshape.h"
 #include "ui/main/about_box.h"
@@ -122,6 +126,27 @@ std::optional<std::string> QtPrompts::askCharacters() {
   std::string text;
   if (!dialog.askCharacters(text)) return std::nullopt;
   return text;
+}
+
+std::optional<Prompts::FontSetupChoice> QtPrompts::askFontSetup(const FontSetupChoice& proposed) {
+  QDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(QStringLiteral("新字体的类型和大小"));
+  auto* kinds = new QComboBox(&dialog);
+  kinds->addItems({QStringLiteral("ASCII"), QStringLiteral("UNIFONT"), QStringLiteral("BIGFONT")});
+  kinds->setCurrentIndex(std::clamp(proposed.kind - 1, 0, 2));
+  auto* sizes = new QComboBox(&dialog);
+  for (int side = 12; side <= 120; side += 12) sizes->addItem(QStringLiteral("%1*%1").arg(side));
+  sizes->setCurrentIndex(std::clamp<int>(proposed.gridIndex, 0, 9));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* form = new QFormLayout(&dialog);
+  form->addRow(QStringLiteral("字体类型："), kinds);
+  form->addRow(QStringLiteral("字体大小："), sizes);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return FontSetupChoice{static_cast<uint8_t>(kinds->currentIndex() + 1),
+                         static_cast<uint8_t>(sizes->currentIndex())};
 }
 
 void QtPrompts::showAbout(const VersionInfo& versionInfo) {

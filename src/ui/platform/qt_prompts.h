@@ -15,6 +15,7 @@ class QtPrompts : public Prompts {
   std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                    const QString& initial) override;
   std::optional<std::string> askCharacters() override;
+  std::optional<FontSetupChoice> askFontSetup(const FontSetupChoice& proposed) override;
   void showAbout(const VersionInfo& versionInfo) override;
   void openDocument(const QString& path, const QString& workingDirectory) override;
 };

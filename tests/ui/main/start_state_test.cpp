@@ -109,7 +109,7 @@ TEST_F(StartState, SourceViewKeepsItsHeightWhenTheWindowGrows) {
 TEST_F(StartState, FileMenuItemsShortcutsAndMarks) {
   EXPECT_EQ(
       captionsOf(child<QMenu>("NFile")),
-      (QStringList{"新建", "打开", "导入SHP/SHX ...", "保存", "另存为 ...", "导出SHX ...", "关闭",
+      (QStringList{"新建", "打开", "导入...", "保存", "另存为 ...", "导出...", "关闭",
                    "-", "字体类型", "字体大小", "字体方向", "字体属性 ...", "-", "退出"}));
   EXPECT_EQ(child<QAction>("NMNew")->shortcut(), QKeySequence("Ctrl+N"));
   EXPECT_EQ(child<QAction>("NMOpen")->shortcut(), QKeySequence("Ctrl+O"));
