@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "formats/svg_format.h"
+#include "platform/path_names.h"
 #include "shx/font_export.h"
 
 namespace {
@@ -43,9 +44,9 @@ const std::vector<FontFileFormat>& fontFileFormats() {
 }
 
 const FontFileFormat* formatOfPath(const std::string& path) {
-  const size_t dot = path.find_last_of("./");
-  if (dot == std::string::npos || path[dot] != '.') return nullptr;
-  std::string extension = path.substr(dot + 1);
+  std::string extension = extensionOf(path);
+  if (extension.empty()) return nullptr;
+  extension.erase(0, 1);
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   for (const FontFileFormat& format : fontFileFormats()) {

@@ -15,6 +15,9 @@ struct LeftOutShape {
   Reason reason = tooLong;
 };
 
+// Why a shape was left out, in a sentence for command-line tools.
+const char* leftOutReasonText(LeftOutShape::Reason reason);
+
 // A compiled file that cannot be read; the message names the file and the fault.
 class ShxReadError : public std::runtime_error {
  public:

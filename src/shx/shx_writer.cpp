@@ -218,3 +218,18 @@ std::string writeShx(const CompiledFont& font) {
       return shapesFile(records);
   }
 }
+
+const char* leftOutReasonText(LeftOutShape::Reason reason) {
+  switch (reason) {
+    case LeftOutShape::tooLong:
+      return "its program is longer than 2000 bytes";
+    case LeftOutShape::duplicateCode:
+      return "an earlier shape has its number";
+    case LeftOutShape::headerCode:
+      return "number 0 is the font header";
+    case LeftOutShape::tooMany:
+      return "the file's index holds no more than 65535 records";
+    default:
+      return "a move does not fit in a byte";
+  }
+}

@@ -9,25 +9,6 @@
 #include "shx/shape_source.h"
 #include "shx/shx_file.h"
 
-namespace {
-
-const char* reasonOf(LeftOutShape::Reason reason) {
-  switch (reason) {
-    case LeftOutShape::tooLong:
-      return "its program is longer than 2000 bytes";
-    case LeftOutShape::duplicateCode:
-      return "an earlier shape has its number";
-    case LeftOutShape::headerCode:
-      return "number 0 is the font header";
-    case LeftOutShape::tooMany:
-      return "the file's index holds no more than 65535 records";
-    default:
-      return "a move does not fit in a byte";
-  }
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr, "usage: %s input.shp output.shx\n", argv[0]);
@@ -42,7 +23,8 @@ int main(int argc, char** argv) {
       failed = true;
     }
     for (const LeftOutShape& shape : shapesLeftOut(source.font)) {
-      std::fprintf(stderr, "%s: shape %u: %s\n", input.c_str(), shape.code, reasonOf(shape.reason));
+      std::fprintf(stderr, "%s: shape %u: %s\n", input.c_str(), shape.code,
+                   leftOutReasonText(shape.reason));
       failed = true;
     }
     if (failed) return 1;
