@@ -95,10 +95,10 @@ class LffReader {
   }
 
   StrokeFont font() && {
-    if (!sawBlock_) {
+    if (blocks_.empty()) {
       throw FormatError(source_ + ": no glyph block \"[XXXX]\" found, not a LibreCAD font");
     }
-    resolve();
+    takeGlyphs(resolve());
     return std::move(font_);
   }
 
@@ -222,7 +222,7 @@ class LffReader {
   // Each glyph gets its own strokes and, in place of each reference, the strokes its target
   // ends up with. A reference back into a glyph still being resolved is a loop. The walk keeps
   // its own stack, so a long chain of references cannot exhaust the program's.
-  void resolve() {
+  std::vector<std::vector<Stroke>> resolve() {
     enum class State { waiting, resolving, done };
     std::vector<State> state(blocks_.size(), State::waiting);
     std::vector<std::vector<Stroke>> strokes(blocks_.size());
@@ -242,10 +242,11 @@ class LffReader {
           stack.pop_back();
           continue;
         }
-        const auto& item = blocks_[block].items[stack.back().next++];
-        if (const Stroke* own = std::get_if<Stroke>(&item)) {
+        auto& item = blocks_[block].items[stack.back().next++];
+        // A block's own strokes are taken once, by its own resolution; others include its result.
+        if (Stroke* own = std::get_if<Stroke>(&item)) {
           if (fits(own->size(), blockLines_[block], blocks_[block].code)) {
-            strokes[block].push_back(*own);
+            strokes[block].push_back(std::move(*own));
           }
           continue;
         }
@@ -273,6 +274,12 @@ class LffReader {
         }
       }
     }
+    return strokes;
+  }
+
+  // The glyphs in code point order, each advancing past its rightmost point by the letter
+  // spacing; one without strokes is a word space.
+  void takeGlyphs(std::vector<std::vector<Stroke>> strokes) {
     std::vector<size_t> order(blocks_.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::sort(order.begin(), order.end(),

@@ -107,7 +107,7 @@ TEST(LffRead, BadLinesAndReferencesAreSkippedAndNamed) {
 }
 
 TEST(LffRead, TextWithoutGlyphBlocksIsNoFont) {
-  for (const char* text : {"", "# Name: x\n", "0,0;1,1\n", "\x89PNG\r\n"}) {
+  for (const char* text : {"", "# Name: x\n", "0,0;1,1\n", "\x89PNG\r\n", "[zz] A\n0,0;1,1\n"}) {
     try {
       readLff(text, "x.lff");
       ADD_FAILURE() << "read: " << text;
