@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "formats/hershey_format.h"
+#include "formats/lff_format.h"
 #include "formats/svg_format.h"
 #include "platform/path_names.h"
 #include "shx/font_export.h"
@@ -19,20 +21,26 @@ ExportedFont compiled(const GShpFile& file, const LocalDate& date) {
   return {writeShx(compilation.font), std::move(compilation.leftOut), {}};
 }
 
-// A writer of the neutral form as the writer of a whole font.
-std::function<ExportedFont(const GShpFile&, const LocalDate&)> strokeWriter(
-    std::function<std::string(const StrokeFont&)> write) {
-  return [write = std::move(write)](const GShpFile& file, const LocalDate&) {
-    StrokeExport strokes = strokeFontOf(file);
-    return ExportedFont{write(strokes.font), {}, std::move(strokes.leftOut)};
-  };
+// A format of the neutral form as a format of whole fonts.
+FontFileFormat strokeFormat(std::string description, std::string extension, StrokeFormat format) {
+  FontFileFormat whole{std::move(description), std::move(extension), nullptr,
+                       std::move(format.read), nullptr};
+  if (format.write) {
+    whole.write = [write = std::move(format.write)](const GShpFile& file, const LocalDate&) {
+      StrokeExport strokes = strokeFontOf(file);
+      return ExportedFont{write(strokes.font), {}, std::move(strokes.leftOut)};
+    };
+  }
+  return whole;
 }
 
 std::vector<FontFileFormat> allFormats() {
   std::vector<FontFileFormat> formats;
   formats.push_back({"SHX字体文件", "SHX", importShapes, nullptr, compiled});
   formats.push_back({"AutoCAD形文件", "SHP", importShapes, nullptr, nullptr});
-  formats.push_back({"SVG字体", "SVG", nullptr, nullptr, strokeWriter(writeSvgFont)});
+  formats.push_back(strokeFormat("LibreCAD单线字体", "LFF", lffFormat()));
+  formats.push_back(strokeFormat("Hershey单线字体", "JHF", hersheyFormat()));
+  formats.push_back(strokeFormat("SVG字体", "SVG", svgFormat()));
   return formats;
 }
 

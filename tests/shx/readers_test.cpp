@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
 #include "platform/temp_dir.h"
 #include "shapefile/printed_segments.h"
 #include "shapefile/sample_fonts.h"
+#include "formats/font_formats.h"
 #include "shx/font_export.h"
 #include "shx_test_support.h"
 
@@ -105,3 +107,34 @@ TEST_P(IndependentReaders, DrawEveryShapeAsWeDo) {
 INSTANTIATE_TEST_SUITE_P(EveryKind, IndependentReaders,
                          ::testing::Values(GShpFile::kindAscii, GShpFile::kindUnifont,
                                            GShpFile::kindBigfont));
+
+// A real single-line font by others: LibreCAD's kst32b made a BIGFONT on a grid of 48 and
+// compiled, drawn by shx-parser.
+TEST_F(TempDirTest, LibreCadHanziReachTheCompiledFontAtTheirGbkCodes) {
+  const std::string lff = "/usr/share/librecad/fonts/kst32b.lff";
+  const StrokeFont strokes = formatOfPath(lff)->readStrokes(readBytes(lff), lff);
+  const ImportedFont imported = importStrokes(strokes, {GShpFile::kindBigfont, 48, 0});
+  const GShape* zhong = imported.file->findShape(0xD6D0);
+  ASSERT_NE(zhong, nullptr);
+  // LibreCAD's 中, a capital height of 9 to 48 grid units, rounded.
+  Segments expected;
+  const auto grid = [](double v) { return static_cast<int64_t>(std::lround(v * 48 / 9)); };
+  for (const StrokeGlyph& glyph : strokes.glyphs) {
+    if (glyph.unicode != U'中') continue;
+    for (const Stroke& stroke : glyph.strokes) {
+      for (size_t i = 1; i < stroke.size(); ++i) {
+        expected.insert(expected.end(), {grid(stroke[i - 1].x), grid(stroke[i - 1].y),
+                                         grid(stroke[i].x), grid(stroke[i].y)});
+      }
+    }
+  }
+  EXPECT_EQ(ourSegments(*zhong), withoutEmptySegments(expected));
+
+  const Reader reader = shxParser();
+  if (!reader.missing.empty()) GTEST_SKIP() << reader.missing;
+  const std::string file = path("kst32b.shx");
+  writeBytes(file, formatOfPath(file)->write(*imported.file, exportDate).bytes);
+  const std::map<int, Segments> theirs = segmentsPrintedBy(reader.command + " '" + file + "'");
+  ASSERT_TRUE(theirs.contains(0xD6D0));
+  EXPECT_EQ(withoutEmptySegments(theirs.at(0xD6D0)), ourSegments(*zhong));
+}

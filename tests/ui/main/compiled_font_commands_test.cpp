@@ -79,3 +79,28 @@ TEST_F(FileCommandTest, ImportReportsWhatItDrewDifferently) {
             QStringLiteral("41 (A)：1 段圆弧化为线段，2 个点取整到网格\n"
                            "第 3 行 42 (B)：未能读入（300 does not fit in a byte）"));
 }
+
+// A single-line font of another format: the new font takes the kind and grid chosen, here
+// proposed from the characters; the export writes the format the file's extension names.
+TEST_F(FileCommandTest, ALibreCadFontImportsOnTheGridChosenAndExportsAsAnSvgFont) {
+  writeBytes(path("two.lff"),
+             "# Name: two\n# LetterSpacing: 3\n[0041] A\n0,0;3,9;6,0\n[4e2d] 中\n0,0;9,9\n");
+  prompts->files.push_back(QString::fromStdString(path("two.lff")));
+  prompts->setups.push_back(Prompts::FontSetupChoice{GShpFile::kindAscii, 1});
+  run("NMImport", path("two.shp"));
+  ASSERT_EQ(prompts->setupProposals.size(), 1u);
+  EXPECT_EQ(prompts->setupProposals[0].kind, GShpFile::kindAscii);  // one of two is double-byte
+  EXPECT_EQ(prompts->setupProposals[0].gridIndex, 3);
+  ASSERT_NE(file(), nullptr);
+  EXPECT_EQ(file()->kind(), GShpFile::kindAscii);
+  EXPECT_EQ(file()->gridIndex(), 1);
+  EXPECT_EQ(file()->above(), 16);  // two thirds of 24
+  ASSERT_NE(file()->findShape(0xD6D0), nullptr);
+  EXPECT_EQ(file()->findShape('A')->width(), 16);  // (6 + 3) * 16 / 9
+  EXPECT_EQ(prompts->reports.at(0), QStringLiteral("已导入 2 个字符。"));
+
+  run("NMExportSHX", path("two.svg"));
+  EXPECT_NE(readBytes(path("two.svg")).find("unicode=\"&#x4E2D;\""), std::string::npos);
+  EXPECT_EQ(child<QLabel>("RzStatusPane2")->text(),
+            QString::fromStdString("已导出字体文件：" + path("two.svg")));
+}
