@@ -1,8 +1,10 @@
 #include "shx/shape_source.h"
 
-#include <charconv>
+#include <exception>
 #include <optional>
 #include <stdexcept>
+#include <thread>
+#include <utility>
 
 #include "platform/text_lines.h"
 
@@ -13,10 +15,15 @@ struct RecordFault : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Compared character by character: a search for either blank would scan the text once for
+// each of its characters, which on a large source is most of the reading.
 std::string_view trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  size_t first = 0, end = text.size();
+  while (first < end && isBlank(text[first])) ++first;
+  while (end > first && isBlank(text[end - 1])) --end;
+  return text.substr(first, end - first);
 }
 
 std::string_view withoutComment(std::string_view line) { return line.substr(0, line.find(';')); }
@@ -30,10 +37,22 @@ std::optional<int32_t> numberOf(std::string_view item) {
     item = trimmed(item.substr(1));
   }
   if (item.empty() || item.size() > 8) return std::nullopt;
-  const int base = item.size() > 1 && item[0] == '0' ? 16 : 10;
+  // Eight digits at most, so the value fits whatever they are.
+  const bool hexadecimal = item.size() > 1 && item[0] == '0';
   int32_t value = 0;
-  auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), value, base);
-  if (ec != std::errc() || end != item.data() + item.size()) return std::nullopt;
+  for (const char c : item) {
+    int32_t digit;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (hexadecimal && c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else if (hexadecimal && c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else {
+      return std::nullopt;
+    }
+    value = value * (hexadecimal ? 16 : 10) + digit;
+  }
   return negative ? -value : value;
 }
 
@@ -247,12 +266,65 @@ void readBigfontLine(std::string_view line, CompiledFont& font) {
   }
 }
 
+// A shape record waiting for its program: it compiles with the kind the font had when the
+// record came, and ends as a shape or as a problem.
+struct PendingShape {
+  const Record* record;
+  CompiledKind kind;
+  CompiledShape shape;
+  std::optional<std::string> fault;
+};
+
+constexpr size_t bytesWorthASecondThread = size_t{1} << 20;
+
+void compileRange(std::vector<PendingShape>& pending, size_t begin, size_t end) {
+  for (size_t i = begin; i < end; ++i) {
+    try {
+      pending[i].shape.bytes =
+          ProgramCompiler(itemsOf(pending[i].record->definition), pending[i].kind).compile();
+    } catch (const RecordFault& fault) {
+      pending[i].fault = fault.what();
+    }
+  }
+}
+
+// Compiling the programs is nearly all of the work: on two threads when there is enough of it.
+void compileAll(std::vector<PendingShape>& pending, size_t definitionBytes) {
+  size_t half = pending.size();
+  if (definitionBytes >= bytesWorthASecondThread && std::thread::hardware_concurrency() > 1) {
+    size_t bytes = 0;
+    for (half = 0; half < pending.size() && bytes < definitionBytes / 2; ++half)
+      bytes += pending[half].record->definition.size();
+  }
+  if (half == pending.size()) return compileRange(pending, 0, pending.size());
+  std::exception_ptr helperFailure;
+  std::thread helper([&] {
+    try {
+      compileRange(pending, half, pending.size());
+    } catch (...) {
+      helperFailure = std::current_exception();
+    }
+  });
+  try {
+    compileRange(pending, 0, half);
+  } catch (...) {
+    helper.join();
+    throw;
+  }
+  helper.join();
+  if (helperFailure) std::rethrow_exception(helperFailure);
+}
+
 }  // namespace
 
 CompiledSource compileShapeSource(std::string_view text) {
   CompiledSource result;
   CompiledFont& font = result.font;
   const std::vector<Record> records = recordsOf(text);
+  // Header records in order, as they change the kind the shapes after them compile with.
+  std::vector<PendingShape> pending;
+  std::vector<std::pair<size_t, SourceProblem>> problems;  // by the shapes pending before them
+  size_t definitionBytes = 0;
   for (const Record& record : records) {
     std::optional<int32_t> code;
     try {
@@ -275,14 +347,28 @@ CompiledSource compileShapeSource(std::string_view text) {
         takeFontHeader(font, fields.name, record);
         continue;
       }
-      CompiledShape shape;
-      shape.code = static_cast<uint16_t>(*code);
-      shape.name = fields.name;
-      shape.bytes = ProgramCompiler(itemsOf(record.definition), font.kind).compile();
-      font.shapes.push_back(std::move(shape));
+      PendingShape& shape = pending.emplace_back(PendingShape{&record, font.kind, {}, {}});
+      shape.shape.code = static_cast<uint16_t>(*code);
+      shape.shape.name = fields.name;
+      definitionBytes += record.definition.size();
     } catch (const RecordFault& fault) {
-      result.problems.push_back(
-          {record.line, static_cast<uint16_t>(code.value_or(0)), fault.what()});
+      problems.emplace_back(
+          pending.size(),
+          SourceProblem{record.line, static_cast<uint16_t>(code.value_or(0)), fault.what()});
+    }
+  }
+  compileAll(pending, definitionBytes);
+  // Shapes and problems in the order of their records.
+  size_t nextProblem = 0;
+  for (size_t i = 0; i <= pending.size(); ++i) {
+    for (; nextProblem < problems.size() && problems[nextProblem].first == i; ++nextProblem)
+      result.problems.push_back(std::move(problems[nextProblem].second));
+    if (i == pending.size()) break;
+    PendingShape& shape = pending[i];
+    if (shape.fault) {
+      result.problems.push_back({shape.record->line, shape.shape.code, std::move(*shape.fault)});
+    } else {
+      font.shapes.push_back(std::move(shape.shape));
     }
   }
   return result;
