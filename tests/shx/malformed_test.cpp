@@ -131,3 +131,28 @@ TEST(ShapeSources, CompileEveryItemFormAndReportBadRecordsByLine) {
   EXPECT_EQ(source.problems[1].what, "\"x\" is not a number");
   EXPECT_EQ(source.problems[2].what, "the definition ends before its end code 0");
 }
+
+// A source large enough to be compiled on two threads keeps its shapes and its problems in
+// the order of its records, and a font header part way is still the font's.
+TEST(ShapeSources, ALargeSourceKeepsTheOrderOfItsRecords) {
+  std::string source;
+  std::string definition;
+  for (int i = 0; i < 60; ++i) definition += "8,(1,-1),";
+  for (int code = 1; code <= 3000; ++code) {
+    if (code == 1500) source += "*UNIFONT,6,late\n48,0,0,0,0,0\n";
+    source += "*" + std::to_string(code) + ",1,s\n2," + definition +
+              (code % 1000 == 7 ? "300," : "") + "0\n";
+  }
+  ASSERT_GT(source.size(), size_t{1} << 20);
+  const CompiledSource compiled = compileShapeSource(source);
+  ASSERT_EQ(compiled.problems.size(), 3u);
+  EXPECT_EQ(compiled.problems[0].code, 7);
+  EXPECT_EQ(compiled.problems[1].code, 1007);
+  EXPECT_EQ(compiled.problems[2].code, 2007);
+  EXPECT_LT(compiled.problems[1].line, compiled.problems[2].line);
+  ASSERT_EQ(compiled.font.shapes.size(), 2997u);
+  for (size_t i = 1; i < compiled.font.shapes.size(); ++i)
+    ASSERT_LT(compiled.font.shapes[i - 1].code, compiled.font.shapes[i].code);
+  EXPECT_EQ(compiled.font.kind, CompiledKind::unifont);
+  EXPECT_EQ(compiled.font.headerName, "late");
+}
