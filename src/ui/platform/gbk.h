@@ -6,6 +6,8 @@
 #include <string>
 
 // The window's one bridge between GBK bytes (as files and the model hold them) and QString.
+// It goes through the program's one GBK mapping (platform/gbk_unicode.h), so the list, the
+// find box and the files agree on every character.
 
 class GbkError : public std::runtime_error {
  public:
