@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gbk_unicode.h"
 #include "shx/shx_file.h"
 
 namespace {
@@ -48,11 +49,22 @@ ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
     result.leftOut = std::move(source.problems);
   }
   result.file = emptyFontLike(font, defaults);
+  result.numberedByUnicode = font.kind == CompiledKind::unifont;
   ShapeInterpreter interpreter(font);
   for (const CompiledShape& compiled : font.shapes) {
+    uint16_t code = compiled.code;
+    if (result.numberedByUnicode && code >= 0x80) {
+      code = gbkOfUnicode(code);
+      if (code == 0) {
+        result.notInGbk.push_back(compiled.code);
+        continue;
+      }
+    }
+    // Subshapes are found by the numbers the font itself uses.
     InterpretedShape drawn = interpreter.run(compiled);
+    drawn.report.code = code;
     auto shape = std::make_unique<GShape>();
-    shape->setCode(compiled.code);
+    shape->setCode(code);
     shape->reset(static_cast<uint16_t>(std::clamp(drawn.endX, 0, 0xFFFF)));
     shape->setDirection(defaults.direction);
     for (const InterpretedPoint& p : drawn.points) shape->addPoint(p.x, p.y, p.isVirtual);

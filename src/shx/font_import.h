@@ -13,6 +13,9 @@ struct ImportedFont {
   std::unique_ptr<GShpFile> file;
   std::vector<ShapeReport> approximated;  // the shapes drawn other than as written, in order
   std::vector<SourceProblem> leftOut;     // records of a source that could not be read
+  // A unifont numbers its shapes by Unicode, and so do its leftOut records.
+  bool numberedByUnicode = false;
+  std::vector<char32_t> notInGbk;  // a unifont's characters GBK cannot hold, left out
 };
 
 // The metrics a font without a font header takes, and the text direction of the new font.
@@ -21,7 +24,9 @@ struct ImportDefaults {
 };
 
 // Reads a compiled font (told by its first bytes) or a shape source into a new font of its
-// kind: every shape drawn on the grid, its advance where its program ends. Throws
+// kind: every shape drawn on the grid, its advance where its program ends. The editor numbers
+// characters by GBK, so a unifont's shape numbers, Unicode in every unifont other tools
+// write, become GBK codes (those below 0x80 stay as they are). Throws
 // ShxReadError for a compiled file whose index does not fit in it.
 ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
                         const ImportDefaults& defaults);

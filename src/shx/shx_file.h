@@ -8,9 +8,10 @@
 
 #include "shx/compiled_font.h"
 
-// A shape the compiled file cannot hold, and why.
+// A shape the compiled file cannot hold, and why; noUnicode is a unifont's code that is no
+// GBK character, so it has no Unicode number.
 struct LeftOutShape {
-  enum Reason : uint8_t { tooLong, duplicateCode, headerCode, byteOverflow, tooMany };
+  enum Reason : uint8_t { tooLong, duplicateCode, headerCode, byteOverflow, tooMany, noUnicode };
   uint16_t code = 0;
   Reason reason = tooLong;
 };
@@ -27,8 +28,8 @@ class ShxReadError : public std::runtime_error {
 
 // The shapes a compiled file of the font cannot hold: programs over the length limit, and a
 // second shape of one number (the first is kept). A shapes file or bigfont reads number 0 as
-// its font header, so no shape of theirs may have it. A shapes file or bigfont indexes at most 65535
-// records, the header among them: with every number in use, 65535 is too many.
+// its font header, so no shape of theirs may have it. A shapes file or bigfont indexes at most
+// 65535 records, the header among them: with every number in use, 65535 is too many.
 std::vector<LeftOutShape> shapesLeftOut(const CompiledFont& font);
 
 // The compiled file of the font's kind ("AutoCAD-86 shapes 1.0", "unifont 1.0" or

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "shapefile/sample_fonts.h"
 #include "shapefile/test_support.h"
 #include "shx/font_export.h"
@@ -22,39 +24,52 @@ std::string signatureOf(uint8_t kind) {
 
 }  // namespace
 
-// The sample's long shape (code 42) is over the format's limit; every other shape comes back
-// as the shape file reads it.
+// The sample's long shape (code 42) is over the format's limit, and a unifont cannot number
+// the sample's codes that are no GBK character; every other shape comes back as the shape
+// file reads it, a unifont's by way of its Unicode numbers.
 TEST(CompiledFontRoundTrip, EveryKindImportsBackToThePointsOfItsShapeFile) {
   for (uint8_t kind : everyKind()) {
     SCOPED_TRACE("kind " + std::to_string(kind));
+    const bool unifont = kind == GShpFile::kindUnifont;
     auto font = sampleFont(kind, 5, 0, 120);
     const FontCompilation compiled = compileFont(*font, exportDate);
-    ASSERT_EQ(compiled.leftOut.size(), 1u);
-    EXPECT_EQ(compiled.leftOut[0].code, 42);
-    EXPECT_EQ(compiled.leftOut[0].reason, LeftOutShape::tooLong);
+    std::set<std::pair<uint16_t, LeftOutShape::Reason>> expectedLeftOut{
+        {42, LeftOutShape::tooLong}};
+    if (unifont) {
+      for (uint16_t code : {128, 200, 255, 300, 0xFEFE})
+        expectedLeftOut.insert({code, LeftOutShape::noUnicode});
+    }
+    std::set<std::pair<uint16_t, LeftOutShape::Reason>> leftOut;
+    for (const LeftOutShape& shape : compiled.leftOut) leftOut.insert({shape.code, shape.reason});
+    EXPECT_EQ(leftOut, expectedLeftOut);
 
     const std::string shx = writeShx(compiled.font);
     EXPECT_EQ(shx.substr(0, 25).find(signatureOf(kind)), 0u);
-    // The shape file the editor writes compiles to the very same bytes.
-    EXPECT_EQ(writeShx(compileShapeSource(font->encode(exportDate)).font), shx);
+    // The shape file the editor writes compiles to the very same bytes, but for a unifont,
+    // whose shape file keeps the editor's GBK codes.
+    EXPECT_EQ(writeShx(compileShapeSource(font->encode(exportDate)).font) == shx, !unifont);
 
     GShpFile asRead;
     asRead.loadBytes(font->encode(exportDate), "font.shp");
     const ImportedFont imported = importFont(shx, "font.shx", {});
     EXPECT_TRUE(imported.approximated.empty());
+    EXPECT_TRUE(imported.notInGbk.empty());
     EXPECT_EQ(imported.file->kind(), asRead.kind());
     EXPECT_EQ(imported.file->above(), asRead.above());
     EXPECT_EQ(imported.file->below(), asRead.below());
-    ASSERT_EQ(imported.file->shapeCount(), asRead.shapeCount() - 1);
-    for (int i = 0, j = 0; i < asRead.shapeCount(); ++i) {
-      const GShape& expected = *asRead.shapeAtIndex(i);
-      if (expected.code() == 42) continue;
-      const GShape& shape = *imported.file->shapeAtIndex(j++);
-      SCOPED_TRACE("shape " + std::to_string(expected.code()));
-      EXPECT_EQ(shape.code(), expected.code());
-      EXPECT_EQ(pathOf(shape), pathOf(expected));
+    std::set<uint16_t> expectedCodes, codes;
+    for (int i = 0; i < asRead.shapeCount(); ++i)
+      expectedCodes.insert(asRead.shapeAtIndex(i)->code());
+    for (const auto& [code, _] : expectedLeftOut) expectedCodes.erase(code);
+    for (int i = 0; i < imported.file->shapeCount(); ++i) {
+      const GShape& shape = *imported.file->shapeAtIndex(i);
+      SCOPED_TRACE("shape " + std::to_string(shape.code()));
+      codes.insert(shape.code());
+      ASSERT_NE(asRead.findShape(shape.code()), nullptr);
+      EXPECT_EQ(pathOf(shape), pathOf(*asRead.findShape(shape.code())));
       EXPECT_EQ(shape.width(), font->findShape(shape.code())->width());
     }
+    EXPECT_EQ(codes, expectedCodes);
   }
 }
 
@@ -125,5 +140,30 @@ TEST(CompiledFontExport, WritesNamesAndIndexesAReaderTakesBack) {
       EXPECT_EQ(back.shapes[0].name, "A");
       EXPECT_EQ(back.shapes[1].name.size(), 0xFFFFu - 1 - 3);
     }
+  }
+}
+
+// Other tools number a unifont's shapes by Unicode, in its source and compiled alike. The
+// editor takes each at its GBK code, one from 0x80 to 0xFF too; a character GBK cannot hold is
+// left out and named, and a subshape is still found by the number the font gives it.
+TEST(CompiledFontImport, TakesUnifontNumbersAsUnicode) {
+  const std::string source =
+      "*UNIFONT,6,uni\r\n10,4,0,0,0,0\r\n"
+      "*04E2D,6,zhong\r\n1,8,(2,3),8,(0,-3),0\r\n"
+      "*000B7,4,middle dot\r\n7,04E2D,0\r\n"
+      "*0AC00,4,ga\r\n1,8,(1,0),0\r\n"
+      "*65,4,A\r\n1,8,(3,0),0\r\n";
+  const std::string shx = writeShx(compileShapeSource(source).font);
+  for (const std::string& bytes : {source, shx}) {
+    const ImportedFont imported = importFont(bytes, "uni", {});
+    EXPECT_TRUE(imported.leftOut.empty());
+    EXPECT_EQ(imported.notInGbk, std::vector<char32_t>{0xAC00});
+    ASSERT_EQ(imported.file->shapeCount(), 3);
+    const std::vector<PathPoint> zhong{{2, 3, false}, {2, 0, false}};
+    ASSERT_NE(imported.file->findShape(0xD6D0), nullptr);
+    EXPECT_EQ(pathOf(*imported.file->findShape(0xD6D0)), zhong);
+    ASSERT_NE(imported.file->findShape(0xA1A4), nullptr);  // ·
+    EXPECT_EQ(pathOf(*imported.file->findShape(0xA1A4)), zhong);
+    EXPECT_NE(imported.file->findShape(65), nullptr);
   }
 }

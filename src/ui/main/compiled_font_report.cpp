@@ -18,6 +18,15 @@ QString characterLabel(uint16_t code) {
   return shown ? QStringLiteral("%1 (%2)").arg(hex, *shown) : hex;
 }
 
+// "U+AC00 (가)": a unifont's character, named by its Unicode number.
+QString unicodeLabel(char32_t unicode) {
+  const QString hex =
+      QStringLiteral("U+") + QString::number(unicode, 16).toUpper().rightJustified(4, u'0');
+  return QChar::isPrint(unicode)
+             ? QStringLiteral("%1 (%2)").arg(hex, QString::fromUcs4(&unicode, 1))
+             : hex;
+}
+
 QString reasonText(LeftOutShape::Reason reason) {
   switch (reason) {
     case LeftOutShape::tooLong:
@@ -28,6 +37,8 @@ QString reasonText(LeftOutShape::Reason reason) {
       return QStringLiteral("代码0是字体头的代码");
     case LeftOutShape::tooMany:
       return QStringLiteral("SHX文件最多容纳65535个记录");
+    case LeftOutShape::noUnicode:
+      return QStringLiteral("不是GBK字符，UNIFONT中没有它的Unicode编号");
     default:
       return QStringLiteral("一步移动超过127个单位");
   }
@@ -80,9 +91,14 @@ ImportReport importReport(const ImportedFont& imported) {
                                             changesOf(report).join(QStringLiteral("，")));
   }
   for (const SourceProblem& problem : imported.leftOut) {
+    const QString label =
+        imported.numberedByUnicode ? unicodeLabel(problem.code) : characterLabel(problem.code);
     details << QStringLiteral("第 %1 行 %2：未能读入（%3）")
                    .arg(problem.line)
-                   .arg(characterLabel(problem.code), QString::fromStdString(problem.what));
+                   .arg(label, QString::fromStdString(problem.what));
+  }
+  for (char32_t unicode : imported.notInGbk) {
+    details << QStringLiteral("%1：GBK中没有这个字符").arg(unicodeLabel(unicode));
   }
   QString summary = QStringLiteral("已导入 %1 个字符。").arg(imported.file->shapeCount());
   if (!imported.approximated.empty()) {
@@ -91,6 +107,9 @@ ImportReport importReport(const ImportedFont& imported) {
   }
   if (!imported.leftOut.empty()) {
     summary += QStringLiteral("%1 个字符未能读入。").arg(imported.leftOut.size());
+  }
+  if (!imported.notInGbk.empty()) {
+    summary += QStringLiteral("%1 个字符GBK中没有，已略去。").arg(imported.notInGbk.size());
   }
   return {summary, details.join('\n')};
 }

@@ -10,7 +10,7 @@
 QString leftOutQuestion(const std::vector<LeftOutShape>& leftOut);
 
 // What Import tells the user: a summary, and a line for each character drawn other than its
-// file has it and for each record that could not be read.
+// file has it, for each record that could not be read and for each character GBK cannot hold.
 struct ImportReport {
   QString summary;
   QString details;

@@ -104,3 +104,39 @@ TEST_F(FileCommandTest, ALibreCadFontImportsOnTheGridChosenAndExportsAsAnSvgFont
   EXPECT_EQ(child<QLabel>("RzStatusPane2")->text(),
             QString::fromStdString("已导出字体文件：" + path("two.svg")));
 }
+
+// A unifont from another tool numbers its shapes by Unicode; the new font holds them at their
+// GBK codes, and the report names a character GBK cannot hold by its Unicode number.
+TEST_F(FileCommandTest, ImportOfAUnifontNamesWhatGbkCannotHold) {
+  writeBytes(path("other.shp"),
+             "*UNIFONT,6,other\r\n10,4,0,0,0,0\r\n*04E2D,6,zhong\r\n1,8,(2,3),8,(0,-3),0\r\n"
+             "*0AC00,4,ga\r\n1,8,(1,0),0\r\n*04E8C,3,er\r\n8,(300,0),0\r\n");
+  prompts->files.push_back(QString::fromStdString(path("other.shp")));
+  run("NMImport", path("new.shp"));
+  ASSERT_EQ(list()->count(), 1);
+  EXPECT_EQ(list()->item(0)->text(), QStringLiteral("中"));
+  EXPECT_EQ(prompts->reports.at(0),
+            QStringLiteral("已导入 1 个字符。1 个字符未能读入。1 个字符GBK中没有，已略去。"));
+  EXPECT_EQ(prompts->reports.at(1),
+            QStringLiteral("第 7 行 U+4E8C (二)：未能读入（300 does not fit in a byte）\n"
+                           "U+AC00 (가)：GBK中没有这个字符"));
+}
+
+// Exported, a unifont's characters are numbered by Unicode; a code that is no GBK character
+// has no number there.
+TEST_F(FileCommandTest, ExportOfAUnifontNumbersByUnicode) {
+  writeBytes(path("u.shp"),
+             "*UNIFONT,6,u\r\n32,16,0,0,0,0\r\n\r\n"
+             "*200,9,0c8\r\n1,8,(2,2),2,8,(22,-2),0\r\n\r\n"
+             "*54992,17,0d6d0\r\n2,8,(3,4),1,9,(1,0),(0,1),(0,0),2,8,(44,-5),0\r\n\r\n");
+  run("NMOpen", path("u.shp"));
+  prompts->answers.push_back(Prompts::Answer::Ok);
+  run("NMExportSHX", path("u.shx"));
+  EXPECT_EQ(
+      prompts->questions.at(0),
+      QStringLiteral("下列字符无法编入SHX文件：\nC8：不是GBK字符，UNIFONT中没有它的Unicode编号\n"
+                     "是否导出其余的字符？"));
+  const CompiledFont written = readShx(readBytes(path("u.shx")), "u.shx");
+  ASSERT_EQ(written.shapes.size(), 1u);
+  EXPECT_EQ(written.shapes[0].code, 0x4E2D);
+}
