@@ -229,6 +229,8 @@ const char* leftOutReasonText(LeftOutShape::Reason reason) {
       return "number 0 is the font header";
     case LeftOutShape::tooMany:
       return "the file's index holds no more than 65535 records";
+    case LeftOutShape::noUnicode:
+      return "its code is no GBK character, so a unifont has no Unicode number for it";
     default:
       return "a move does not fit in a byte";
   }
