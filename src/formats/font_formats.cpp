@@ -67,8 +67,8 @@ ImportedFont importStrokes(const StrokeFont& font, const ShapeFontSetup& setup) 
   ConvertedFont converted = shapeFontOf(font, setup);
   ImportedFont imported;
   imported.file = std::move(converted.file);
+  imported.numberedByUnicode = true;
   for (const std::string& problem : font.problems) imported.leftOut.push_back({0, 0, problem});
-  for (const std::string& character : converted.leftOut)
-    imported.leftOut.push_back({0, 0, character + "：GBK中没有这个字符"});
+  imported.notInGbk = std::move(converted.notInGbk);
   return imported;
 }

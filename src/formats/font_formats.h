@@ -39,6 +39,6 @@ const std::vector<FontFileFormat>& fontFileFormats();
 // The format of a file by its extension, in any case; null for none.
 const FontFileFormat* formatOfPath(const std::string& path);
 
-// A stroke font made into a new font with the given setup; what was left out or could not be
-// read is in the result's leftOut, without a line.
+// A stroke font made into a new font with the given setup: what its reader could not take is
+// in the result's leftOut without a line, the characters GBK cannot hold in notInGbk.
 ImportedFont importStrokes(const StrokeFont& font, const ShapeFontSetup& setup);

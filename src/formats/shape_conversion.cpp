@@ -12,12 +12,6 @@ namespace {
 constexpr double kArcTolerance = 0.25;  // grid units
 constexpr int kMostArcSegments = 256;
 
-std::string unicodeName(char32_t unicode) {
-  char name[16];
-  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(unicode));
-  return name;
-}
-
 uint16_t shapeCodeOf(char32_t unicode) {
   return unicode < 0x80 ? static_cast<uint16_t>(unicode) : gbkOfUnicode(unicode);
 }
@@ -116,7 +110,7 @@ ConvertedFont shapeFontOf(const StrokeFont& font, const ShapeFontSetup& setup) {
   for (const StrokeGlyph* glyph : glyphs) {
     const uint16_t code = shapeCodeOf(glyph->unicode);
     if (code == 0 || file.hasShape(code)) {
-      converted.leftOut.push_back(unicodeName(glyph->unicode));
+      converted.notInGbk.push_back(glyph->unicode);
       continue;
     }
     auto shape = std::make_unique<GShape>();

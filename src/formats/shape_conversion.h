@@ -23,8 +23,7 @@ uint8_t likelyKind(const StrokeFont& font);
 
 struct ConvertedFont {
   std::unique_ptr<GShpFile> file;
-  // The characters left out, one line each: those GBK cannot hold.
-  std::vector<std::string> leftOut;
+  std::vector<char32_t> notInGbk;  // the characters left out
 };
 
 // The strokes scaled so that the capital height fills the grid above the baseline, arcs

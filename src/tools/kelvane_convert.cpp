@@ -90,6 +90,10 @@ int convert(const Options& options) {
       std::fprintf(stderr, "%s: left out: %s\n", options.input.c_str(), problem.what.c_str());
     }
   }
+  for (char32_t unicode : imported.notInGbk) {
+    std::fprintf(stderr, "%s: left out U+%04X: GBK cannot hold it\n", options.input.c_str(),
+                 static_cast<unsigned>(unicode));
+  }
   GShpFile& font = *imported.file;
   font.setFontName(fontNameOf(options.output));
   const LocalDate today = localDate();

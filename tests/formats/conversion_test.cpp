@@ -43,7 +43,7 @@ TEST(Conversion, StrokesFillTheGridAboveTheBaselineNumberedByGbk) {
   EXPECT_EQ(file.shapeAtIndex(0)->code(), 'A');
   EXPECT_EQ(file.shapeAtIndex(0)->width(), 33);
   EXPECT_EQ(pathOf(*file.shapeAtIndex(0)), "v0,0 r16,48 r32,0 ");
-  EXPECT_EQ(converted.leftOut, std::vector<std::string>{"U+AC00"});
+  EXPECT_EQ(converted.notInGbk, std::vector<char32_t>{0xAC00});
 }
 
 TEST(Conversion, ArcsAreFlattenedWithinAQuarterUnitBeforeRounding) {

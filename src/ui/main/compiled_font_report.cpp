@@ -93,9 +93,13 @@ ImportReport importReport(const ImportedFont& imported) {
   for (const SourceProblem& problem : imported.leftOut) {
     const QString label =
         imported.numberedByUnicode ? unicodeLabel(problem.code) : characterLabel(problem.code);
-    details << QStringLiteral("第 %1 行 %2：未能读入（%3）")
-                   .arg(problem.line)
-                   .arg(label, QString::fromStdString(problem.what));
+    const QString what = QString::fromStdString(problem.what);
+    // The readers of other formats say in their text where a problem lies.
+    if (problem.line == 0) {
+      details << QStringLiteral("未能读入：%1").arg(what);
+    } else {
+      details << QStringLiteral("第 %1 行 %2：未能读入（%3）").arg(problem.line).arg(label, what);
+    }
   }
   for (char32_t unicode : imported.notInGbk) {
     details << QStringLiteral("%1：GBK中没有这个字符").arg(unicodeLabel(unicode));
