@@ -35,6 +35,18 @@ std::unique_ptr<GShpFile> emptyFontLike(const CompiledFont& font, const ImportDe
   return file;
 }
 
+// The editor's own shape files sign their header name "… BY MORVELIN dd/mm/yyyy", and number
+// a unifont's characters by GBK as all its files do.
+bool signedByTheEditor(const std::string& headerName) {
+  const std::string_view mark = " BY MORVELIN ";
+  const size_t at = headerName.rfind(mark);
+  if (at == std::string::npos) return false;
+  const std::string_view date = std::string_view(headerName).substr(at + mark.size());
+  return date.size() == 10 && date[2] == '/' && date[5] == '/' &&
+         std::all_of(date.begin(), date.end(),
+                     [](char c) { return c == '/' || (c >= '0' && c <= '9'); });
+}
+
 }  // namespace
 
 ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
@@ -43,13 +55,15 @@ ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
   CompiledFont font;
   if (isShx(bytes)) {
     font = readShx(bytes, sourceName);
+    result.numberedByUnicode = font.kind == CompiledKind::unifont;
   } else {
     CompiledSource source = compileShapeSource(bytes);
     font = std::move(source.font);
     result.leftOut = std::move(source.problems);
+    result.numberedByUnicode =
+        font.kind == CompiledKind::unifont && !signedByTheEditor(font.headerName);
   }
   result.file = emptyFontLike(font, defaults);
-  result.numberedByUnicode = font.kind == CompiledKind::unifont;
   ShapeInterpreter interpreter(font);
   for (const CompiledShape& compiled : font.shapes) {
     uint16_t code = compiled.code;

@@ -26,7 +26,8 @@ struct ImportDefaults {
 // Reads a compiled font (told by its first bytes) or a shape source into a new font of its
 // kind: every shape drawn on the grid, its advance where its program ends. The editor numbers
 // characters by GBK, so a unifont's shape numbers, Unicode in every unifont other tools
-// write, become GBK codes (those below 0x80 stay as they are). Throws
-// ShxReadError for a compiled file whose index does not fit in it.
+// write, become GBK codes (those below 0x80 stay as they are); a unifont source the editor
+// wrote itself, signed so in its header, keeps its GBK numbers. Throws ShxReadError for a
+// compiled file whose index does not fit in it.
 ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
                         const ImportDefaults& defaults);

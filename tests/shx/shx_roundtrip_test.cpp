@@ -166,4 +166,16 @@ TEST(CompiledFontImport, TakesUnifontNumbersAsUnicode) {
     EXPECT_EQ(pathOf(*imported.file->findShape(0xA1A4)), zhong);
     EXPECT_NE(imported.file->findShape(65), nullptr);
   }
+  // The editor's own unifont source keeps the GBK numbers it was saved with.
+  GShpFile own(10, 0);
+  own.setKind(GShpFile::kindUnifont);
+  own.setFontName("own");
+  auto zhong = std::make_unique<GShape>();
+  zhong->setCode(0xD6D0);
+  zhong->reset(4);
+  zhong->addPoint(2, 3, 0);
+  own.addShape(std::move(zhong));
+  const ImportedFont imported = importFont(own.encode(exportDate), "own.shp", {});
+  EXPECT_TRUE(imported.notInGbk.empty());
+  EXPECT_NE(imported.file->findShape(0xD6D0), nullptr);
 }
