@@ -32,11 +32,12 @@ void GShape::removeAt(size_t at) {
 }
 
 // Decoding "2,8,(w,0),0" leaves exactly this: an empty list and the width.
-void GShape::reset(uint16_t width) {
+void GShape::reset(uint16_t width, size_t points) {
   width_ = width;
   makeList();
   path_.clear();
-  store_.clear(0);
+  path_.reserve(points);
+  store_.clear(points);
 }
 
 std::string GShape::listText() const {

@@ -28,8 +28,8 @@ class GShape {
   // Whether the point list exists; a shape that never had one writes no text.
   bool hasList() const;
 
-  // width := w and the path becomes empty.
-  void reset(uint16_t width);
+  // width := w and the path becomes empty; the next `points` points take no allocation.
+  void reset(uint16_t width, size_t points = 0);
   // A text starting with '*' is a shape header line, any other a definition text.
   // Throws std::out_of_range for an empty text and std::length_error for a definition of
   // more than maxDefinitionItems items.

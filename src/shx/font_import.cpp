@@ -79,7 +79,7 @@ ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
     drawn.report.code = code;
     auto shape = std::make_unique<GShape>();
     shape->setCode(code);
-    shape->reset(static_cast<uint16_t>(std::clamp(drawn.endX, 0, 0xFFFF)));
+    shape->reset(static_cast<uint16_t>(std::clamp(drawn.endX, 0, 0xFFFF)), drawn.points.size());
     shape->setDirection(defaults.direction);
     for (const InterpretedPoint& p : drawn.points) shape->addPoint(p.x, p.y, p.isVirtual);
     result.file->addShape(std::move(shape));

@@ -351,6 +351,7 @@ ShapeInterpreter::ShapeInterpreter(const CompiledFont& font) : font_(font), shap
 InterpretedShape ShapeInterpreter::run(const CompiledShape& shape) {
   InterpretedShape out;
   out.report.code = shape.code;
+  out.points.reserve(shape.bytes.size());  // most bytes draw at most one point
   Machine machine(font_, shapeIndex_, bigfontHeight_, std::min(maxSteps, fontStepsLeft_), out);
   try {
     machine.draw(shape.bytes, 0);

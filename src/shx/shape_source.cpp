@@ -63,40 +63,85 @@ char byteOf(int32_t item) {
   return static_cast<char>(item);
 }
 
-// The items of a definition text: commas and line breaks separate them, parentheses do not
-// count, and an empty item (",,", a comma ending a line) is no item.
-std::vector<int32_t> itemsOf(std::string_view text) {
-  std::vector<int32_t> items;
-  items.reserve(text.size() / 3);
+// Most items are a number between blanks and parentheses ("(-5", "0A)"): read in place.
+// False for anything else, which readItem reads the long way.
+bool readPlainItem(const char* p, const char* end, int32_t& value) {
+  const auto around = [](char c) { return isBlank(c) || c == '(' || c == ')' || c == '\r'; };
+  while (p < end && around(*p) && *p != ')') ++p;
+  while (end > p && around(end[-1]) && end[-1] != '(') --end;
+  bool negative = false;
+  if (p < end && (*p == '-' || *p == '+')) {
+    negative = *p == '-';
+    ++p;
+  }
+  const auto digits = end - p;
+  if (digits == 0 || digits > 8) return false;
+  const bool hexadecimal = digits > 1 && *p == '0';
+  int32_t read = 0;
+  for (; p < end; ++p) {
+    int32_t digit;
+    if (*p >= '0' && *p <= '9') {
+      digit = *p - '0';
+    } else if (hexadecimal && *p >= 'a' && *p <= 'f') {
+      digit = *p - 'a' + 10;
+    } else if (hexadecimal && *p >= 'A' && *p <= 'F') {
+      digit = *p - 'A' + 10;
+    } else {
+      return false;
+    }
+    read = read * (hexadecimal ? 16 : 10) + digit;
+  }
+  value = negative ? -read : read;
+  return true;
+}
+
+// An item as written: parentheses and carriage returns do not count wherever they stand, an
+// empty item is no item, and what is left must be a number of at most sixteen characters.
+void readItem(std::string_view raw, std::vector<int32_t>& items) {
   char item[16];
   size_t length = 0;
   bool tooLong = false;
-  auto finish = [&] {
-    const std::string_view taken = trimmed({item, length});
-    if (tooLong || !taken.empty()) {
-      const std::optional<int32_t> n = tooLong ? std::nullopt : numberOf(taken);
-      if (!n) {
-        throw RecordFault("\"" + std::string(taken) + (tooLong ? "..." : "") +
-                          "\" is not a number");
-      }
-      items.push_back(*n);
+  for (const char c : raw) {
+    if (c == '(' || c == ')' || c == '\r') continue;
+    if (length == sizeof item) {
+      tooLong = true;
+      break;
     }
-    length = 0;
-    tooLong = false;
-  };
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == ',' || c == '\n') {
-      finish();
-    } else if (c != '(' && c != ')' && c != '\r') {
-      if (length == sizeof item) {
-        tooLong = true;
-      } else {
-        item[length++] = c;
-      }
-    }
+    item[length++] = c;
   }
-  finish();
+  const std::string_view taken = trimmed({item, length});
+  if (!tooLong && taken.empty()) return;
+  const std::optional<int32_t> n = tooLong ? std::nullopt : numberOf(taken);
+  if (!n)
+    throw RecordFault("\"" + std::string(taken) + (tooLong ? "..." : "") + "\" is not a number");
+  items.push_back(*n);
+}
+
+// The items of a definition text: commas and line breaks separate them, a semicolon starts a
+// comment to the end of its line, parentheses do not count, and an empty item (",,", a comma
+// ending a line) is no item.
+std::vector<int32_t> itemsOf(std::string_view text) {
+  std::vector<int32_t> items;
+  items.reserve(text.size() / 3);
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const auto endsItem = [](char c) { return c == ',' || c == '\n' || c == '\r' || c == ';'; };
+  for (;;) {
+    const char* stop = p;
+    while (stop < end && !endsItem(*stop)) ++stop;
+    int32_t value;
+    // Within sixteen characters the plain reading and the long one cannot disagree.
+    if (stop - p <= 16 && readPlainItem(p, stop, value)) {
+      items.push_back(value);
+    } else {
+      readItem({p, static_cast<size_t>(stop - p)}, items);
+    }
+    if (stop < end && *stop == ';') {
+      while (stop < end && *stop != '\n' && *stop != '\r') ++stop;
+    }
+    if (stop == end) break;
+    p = stop + 1;
+  }
   return items;
 }
 
@@ -105,14 +150,16 @@ std::vector<int32_t> itemsOf(std::string_view text) {
 class ProgramCompiler {
  public:
   ProgramCompiler(const std::vector<int32_t>& items, CompiledKind kind)
-      : items_(items), kind_(kind) {}
+      : items_(items), kind_(kind) {
+    bytes_.reserve(items.size() + 1);  // a byte an item, but for the rare two-byte operands
+  }
 
   std::string compile() {
     for (;;) {
       const int32_t code = take();
       if (code < 0 || code > 255) throw RecordFault(std::to_string(code) + " is not a code");
       put(code);
-      if (code == 0) return bytes_;
+      if (code == 0) return std::move(bytes_);
       operands(static_cast<uint8_t>(code));
     }
   }
@@ -207,7 +254,8 @@ class ProgramCompiler {
 struct Record {
   int line;  // 1-based, of the header
   std::string_view header;
-  std::string definition;
+  // The lines after the header as the text has them, comments and blank lines included.
+  std::string_view definition;
 };
 
 // "*number,bytes,name": the byte count is not needed, the items tell it.
@@ -234,8 +282,9 @@ std::vector<Record> recordsOf(std::string_view text) {
     if (line[0] == '*') {
       records.push_back({static_cast<int>(i + 1), line, {}});
     } else if (!records.empty()) {
-      records.back().definition.append(line);
-      records.back().definition += '\n';
+      std::string_view& definition = records.back().definition;
+      const char* start = definition.empty() ? lines[i].data() : definition.data();
+      definition = {start, static_cast<size_t>(lines[i].data() + lines[i].size() - start)};
     }
   }
   return records;
