@@ -11,11 +11,6 @@
 
 namespace {
 
-ImportedFont importShapes(std::string_view bytes, const std::string& sourceName,
-                          const ImportDefaults& defaults) {
-  return importFont(bytes, sourceName, defaults);
-}
-
 ExportedFont compiled(const GShpFile& file, const LocalDate& date) {
   FontCompilation compilation = compileFont(file, date);
   return {writeShx(compilation.font), std::move(compilation.leftOut), {}};
@@ -36,8 +31,8 @@ FontFileFormat strokeFormat(std::string description, std::string extension, Stro
 
 std::vector<FontFileFormat> allFormats() {
   std::vector<FontFileFormat> formats;
-  formats.push_back({"SHX字体文件", "SHX", importShapes, nullptr, compiled});
-  formats.push_back({"AutoCAD形文件", "SHP", importShapes, nullptr, nullptr});
+  formats.push_back({"SHX字体文件", "SHX", importFont, nullptr, compiled});
+  formats.push_back({"AutoCAD形文件", "SHP", importFont, nullptr, nullptr});
   formats.push_back(strokeFormat("LibreCAD单线字体", "LFF", lffFormat()));
   formats.push_back(strokeFormat("Hershey单线字体", "JHF", hersheyFormat()));
   formats.push_back(strokeFormat("SVG字体", "SVG", svgFormat()));
