@@ -21,14 +21,8 @@ constexpr double largestNumber = 1e9;
 // so the font stops growing at this many points, eight times Debian's largest font.
 constexpr size_t mostPoints = 4'000'000;
 
-std::string_view trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::optional<double> numberOf(std::string_view text) {
-  text = trimmed(text);
+  text = trimmedBlanks(text);
   if (!text.empty() && text[0] == '+') text.remove_prefix(1);
   double value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -91,7 +85,8 @@ class LffReader {
     font_.wordSpacing = 6.75;
     font_.lineSpacingFactor = 1;
     const std::vector<std::string_view> lines = splitLineViews(bytes);
-    for (size_t i = 0; i < lines.size(); ++i) readLine(trimmed(lines[i]), static_cast<int>(i + 1));
+    for (size_t i = 0; i < lines.size(); ++i)
+      readLine(trimmedBlanks(lines[i]), static_cast<int>(i + 1));
   }
 
   StrokeFont font() && {
@@ -121,8 +116,8 @@ class LffReader {
   void readHeader(std::string_view comment, int number) {
     const size_t colon = comment.find(':');
     if (colon == std::string_view::npos) return;
-    const std::string_view key = trimmed(comment.substr(0, colon));
-    const std::string_view value = trimmed(comment.substr(colon + 1));
+    const std::string_view key = trimmedBlanks(comment.substr(0, colon));
+    const std::string_view value = trimmedBlanks(comment.substr(colon + 1));
     if (key == "Name") {
       if (isUtf8(value) && !value.empty()) {
         font_.name = value;
@@ -167,7 +162,7 @@ class LffReader {
 
   void readGlyphLine(std::string_view line, int number) {
     if (line[0] == 'C' || line[0] == 'c') {
-      if (const std::optional<char32_t> target = codeOf(trimmed(line.substr(1)))) {
+      if (const std::optional<char32_t> target = codeOf(trimmedBlanks(line.substr(1)))) {
         current_->items.emplace_back(Reference{*target, number});
       } else {
         note(number, "\"" + std::string(line.substr(0, 40)) + "\" is not a reference C<hex>");
@@ -182,7 +177,7 @@ class LffReader {
     Stroke stroke;
     while (!line.empty()) {
       const size_t semicolon = line.find(';');
-      const std::string_view vertex = trimmed(line.substr(0, semicolon));
+      const std::string_view vertex = trimmedBlanks(line.substr(0, semicolon));
       line = semicolon == std::string_view::npos ? std::string_view{} : line.substr(semicolon + 1);
       if (vertex.empty()) continue;
       const std::optional<StrokePoint> point = pointOf(vertex);
@@ -206,7 +201,7 @@ class LffReader {
     std::string_view bulgeText;
     if (arc != std::string_view::npos) {
       bulgeText = rest.substr(arc + 1);
-      rest = trimmed(yText);
+      rest = trimmedBlanks(yText);
       if (!rest.empty() && rest.back() == ',') rest.remove_suffix(1);
     } else {
       rest = yText;

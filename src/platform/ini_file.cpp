@@ -8,15 +8,9 @@
 
 #include "platform/file_replace.h"
 #include "platform/path_names.h"
+#include "platform/text_lines.h"
 
 namespace {
-
-std::string_view trim(std::string_view s) {
-  size_t begin = s.find_first_not_of(" \t");
-  if (begin == std::string_view::npos) return {};
-  size_t end = s.find_last_not_of(" \t");
-  return s.substr(begin, end - begin + 1);
-}
 
 // Only ASCII letters fold: the other bytes may be halves of GBK characters.
 bool sameName(std::string_view a, std::string_view b) {
@@ -36,20 +30,20 @@ struct Parsed {
 
 Parsed parse(std::string_view text) {
   Parsed p;
-  std::string_view t = trim(text);
+  std::string_view t = trimmedBlanks(text);
   if (t.empty() || t[0] == ';' || t[0] == '#') return p;
   if (t[0] == '[') {
     size_t close = t.find(']');
     if (close != std::string_view::npos) {
       p.kind = Parsed::header;
-      p.name = trim(t.substr(1, close - 1));
+      p.name = trimmedBlanks(t.substr(1, close - 1));
     }
     return p;
   }
   size_t eq = text.find('=');
   if (eq == std::string_view::npos) return p;
   p.kind = Parsed::key;
-  p.name = trim(text.substr(0, eq));
+  p.name = trimmedBlanks(text.substr(0, eq));
   p.valueStart = text.find_first_not_of(" \t", eq + 1);
   if (p.valueStart == std::string_view::npos) p.valueStart = text.size();
   return p;
@@ -125,14 +119,14 @@ std::string IniFile::readString(std::string_view section, std::string_view key,
   size_t i = findKey(section, key);
   if (i == lines_.size()) return std::string(defaultValue);
   const std::string& text = lines_[i].text;
-  return std::string(trim(std::string_view(text).substr(parse(text).valueStart)));
+  return std::string(trimmedBlanks(std::string_view(text).substr(parse(text).valueStart)));
 }
 
 int IniFile::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
   size_t i = findKey(section, key);
   if (i == lines_.size()) return defaultValue;
   std::string_view text = lines_[i].text;
-  std::string_view v = trim(text.substr(parse(text).valueStart));
+  std::string_view v = trimmedBlanks(text.substr(parse(text).valueStart));
   if (v.size() > 2 && v[0] == '0' && (v[1] == 'x' || v[1] == 'X')) {
     uint32_t bits = 0;
     return parseWhole(v.substr(2), 16, bits) ? static_cast<int>(bits) : defaultValue;
@@ -148,7 +142,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
   };
   auto breaksLine = [](std::string_view s) { return s.find_first_of("\r\n") != s.npos; };
   if (breaksLine(section) || breaksLine(key) || breaksLine(value)) refuse("a line break");
-  std::string_view sectionName = trim(section), keyName = trim(key);
+  std::string_view sectionName = trimmedBlanks(section), keyName = trimmedBlanks(key);
   if (sectionName.empty() || sectionName.find(']') != section.npos) refuse("bad section name");
   if (keyName.empty() || keyName.find('=') != key.npos || keyName[0] == '[' || keyName[0] == ';' ||
       keyName[0] == '#')

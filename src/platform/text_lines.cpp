@@ -39,6 +39,14 @@ std::string replacedFile(const std::string& path) {
 
 }  // namespace
 
+std::string_view trimmedBlanks(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  size_t first = 0, end = text.size();
+  while (first < end && blank(text[first])) ++first;
+  while (end > first && blank(text[end - 1])) --end;
+  return text.substr(first, end - first);
+}
+
 std::vector<std::string_view> splitLineViews(std::string_view text) {
   std::vector<std::string_view> lines;
   const char* const end = text.data() + text.size();

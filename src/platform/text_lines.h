@@ -16,6 +16,11 @@ class FileError : public std::runtime_error {
   std::string path_;
 };
 
+// The text without the blanks (spaces and tabs) at its ends. Compared character by character:
+// a search for either blank would scan the text once for each character, which on a large
+// file is most of the reading.
+std::string_view trimmedBlanks(std::string_view text);
+
 // Splits text into lines at CR LF, a lone LF and a lone CR. The breaks are not
 // part of the lines, and a break at the very end starts no further line.
 std::vector<std::string> splitLines(std::string_view text);

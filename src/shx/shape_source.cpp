@@ -17,24 +17,15 @@ struct RecordFault : std::runtime_error {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Compared character by character: a search for either blank would scan the text once for
-// each of its characters, which on a large source is most of the reading.
-std::string_view trimmed(std::string_view text) {
-  size_t first = 0, end = text.size();
-  while (first < end && isBlank(text[first])) ++first;
-  while (end > first && isBlank(text[end - 1])) --end;
-  return text.substr(first, end - first);
-}
-
 std::string_view withoutComment(std::string_view line) { return line.substr(0, line.find(';')); }
 
 // "65", "-5", "+5" are decimal; "0A", "012", "-0FF" hexadecimal.
 std::optional<int32_t> numberOf(std::string_view item) {
-  item = trimmed(item);
+  item = trimmedBlanks(item);
   bool negative = false;
   if (!item.empty() && (item[0] == '-' || item[0] == '+')) {
     negative = item[0] == '-';
-    item = trimmed(item.substr(1));
+    item = trimmedBlanks(item.substr(1));
   }
   if (item.empty() || item.size() > 8) return std::nullopt;
   // Eight digits at most, so the value fits whatever they are.
@@ -109,7 +100,7 @@ void readItem(std::string_view raw, std::vector<int32_t>& items) {
     }
     item[length++] = c;
   }
-  const std::string_view taken = trimmed({item, length});
+  const std::string_view taken = trimmedBlanks({item, length});
   if (!tooLong && taken.empty()) return;
   const std::optional<int32_t> n = tooLong ? std::nullopt : numberOf(taken);
   if (!n)
@@ -266,10 +257,11 @@ struct Header {
 Header fieldsOf(std::string_view header) {
   Header fields;
   const size_t first = header.find(',');
-  fields.number = trimmed(header.substr(1, first == std::string_view::npos ? first : first - 1));
+  fields.number =
+      trimmedBlanks(header.substr(1, first == std::string_view::npos ? first : first - 1));
   if (first == std::string_view::npos) return fields;
   const size_t second = header.find(',', first + 1);
-  if (second != std::string_view::npos) fields.name = trimmed(header.substr(second + 1));
+  if (second != std::string_view::npos) fields.name = trimmedBlanks(header.substr(second + 1));
   return fields;
 }
 
@@ -277,7 +269,7 @@ std::vector<Record> recordsOf(std::string_view text) {
   std::vector<Record> records;
   const std::vector<std::string_view> lines = splitLineViews(text);
   for (size_t i = 0; i < lines.size(); ++i) {
-    const std::string_view line = trimmed(withoutComment(lines[i]));
+    const std::string_view line = trimmedBlanks(withoutComment(lines[i]));
     if (line.empty()) continue;
     if (line[0] == '*') {
       records.push_back({static_cast<int>(i + 1), line, {}});
