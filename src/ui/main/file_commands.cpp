@@ -87,6 +87,10 @@ void FileCommands::openNewFont(std::unique_ptr<GShpFile> file, const std::string
   document_.markChangedWithoutStep();  // a new font is unsaved until it is saved
 }
 
+bool FileCommands::confirmed(const QString& question) {
+  return prompts_.ask(question, Prompts::Question::OkCancelWarning) == Prompts::Answer::Ok;
+}
+
 std::optional<std::string> FileCommands::askNewFontPath(const QString& proposedPath) {
   OpenDialog.title = QStringLiteral("新建AutoCAD字体定义文件");
   OpenDialog.proposedPath = proposedPath;
@@ -95,8 +99,7 @@ std::optional<std::string> FileCommands::askNewFontPath(const QString& proposedP
   if (!chosen) return std::nullopt;
   const std::string path = pathOf(*chosen);
   if (fileExists(path) &&
-      prompts_.ask(QStringLiteral("您要创建的文件已存在，继续创建将会覆盖原来的文件，请确认"),
-                   Prompts::Question::OkCancelWarning) != Prompts::Answer::Ok) {
+      !confirmed(QStringLiteral("您要创建的文件已存在，继续创建将会覆盖原来的文件，请确认"))) {
     return std::nullopt;
   }
   return path;
@@ -210,22 +213,10 @@ void FileCommands::exportFont() {
   const FontFileFormat* format = formatOfPath(target);
   if (!format || !format->writable())
     throw std::runtime_error("cannot export to " + target + ": no font format has its extension");
-  if (fileExists(target) &&
-      prompts_.ask(QStringLiteral("文件已存在，是否覆盖？"), Prompts::Question::OkCancelWarning) !=
-          Prompts::Answer::Ok) {
-    return;
-  }
+  if (fileExists(target) && !confirmed(QStringLiteral("文件已存在，是否覆盖？"))) return;
   const ExportedFont font = format->write(*file, localDate());
-  if (!font.leftOut.empty() &&
-      prompts_.ask(leftOutQuestion(font.leftOut), Prompts::Question::OkCancelWarning) !=
-          Prompts::Answer::Ok) {
-    return;
-  }
-  if (!font.notUnicode.empty() &&
-      prompts_.ask(notUnicodeQuestion(font.notUnicode), Prompts::Question::OkCancelWarning) !=
-          Prompts::Answer::Ok) {
-    return;
-  }
+  if (!font.leftOut.empty() && !confirmed(leftOutQuestion(font.leftOut))) return;
+  if (!font.notUnicode.empty() && !confirmed(notUnicodeQuestion(font.notUnicode))) return;
   writeFileBytes(target, font.bytes);
   emit exported(*chosen, QString::fromStdString(format->extension));
 }

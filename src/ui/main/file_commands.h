@@ -44,6 +44,8 @@ class FileCommands : public QObject {
   void exported(const QString& path, const QString& extension);
 
  private:
+  // Asks with OK and Cancel; true on OK.
+  bool confirmed(const QString& question);
   // Where a new font goes, confirmed as New confirms it; nothing when the user declines.
   std::optional<std::string> askNewFontPath(const QString& proposedPath);
   // Makes a font no file holds yet the open one under path, unsaved.
