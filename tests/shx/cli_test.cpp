@@ -41,3 +41,33 @@ TEST_F(CompilerTool, WritesWhatExportWritesAndNothingForAFaultySource) {
   EXPECT_EQ(compile(path("missing.shp"), path("x.shx")), 1);
   EXPECT_EQ(compile("", ""), 1);
 }
+
+// The converter picks both formats by extension, as the window's import and export do, and
+// writes nothing when a character cannot go into the output or a file has no known format.
+TEST_F(CompilerTool, TheConverterGoesBetweenFormatsByExtension) {
+  const auto convert = [&](const std::string& arguments) {
+    const std::string command = std::string("'") + KELVANE_CONVERT_TOOL + "' " + arguments +
+                                " 2> '" + path("errors.txt") + "'";
+    return WEXITSTATUS(std::system(command.c_str()));
+  };
+  writeBytes(path("a.lff"), "[0041] A\n0,0;3,9;6,0\n[4e2d] 中\n0,0;9,9\n[ac00] 가\n0,0;9,0\n");
+  ASSERT_EQ(convert("'" + path("a.lff") + "' '" + path("a.shx") + "' --grid 24"), 0);
+  EXPECT_EQ(readBytes(path("errors.txt")),
+            path("a.lff") + ": left out U+AC00: GBK cannot hold it\n");
+  const CompiledFont shx = readShx(readBytes(path("a.shx")), "a.shx");
+  EXPECT_EQ(shx.kind, CompiledKind::bigfont);  // two of three characters are double-byte
+  ASSERT_EQ(shx.shapes.size(), 2u);
+  EXPECT_EQ(shx.shapes[1].code, 0xD6D0);
+
+  // Code 0xC8 of an ASCII font is no Unicode character: an SVG font cannot hold it.
+  writeBytes(path("b.shp"), "*65,4,A\r\n1,8,(2,2),0\r\n*200,4,x\r\n1,8,(1,1),0\r\n");
+  EXPECT_EQ(convert("'" + path("b.shp") + "' '" + path("b.svg") + "'"), 1);
+  EXPECT_EQ(readBytes(path("errors.txt")),
+            path("b.svg") + ": shape 200: no Unicode character has its code\n");
+  EXPECT_FALSE(fileExists(path("b.svg")));
+
+  EXPECT_EQ(convert("'" + path("b.shp") + "' '" + path("b.doc") + "'"), 1);
+  EXPECT_FALSE(fileExists(path("b.doc")));
+  EXPECT_EQ(convert("'" + path("b.shp") + "' '" + path("c.shx") + "' --grid 50"), 2);
+  EXPECT_EQ(convert("'" + path("b.shp") + "'"), 2);
+}
