@@ -7,9 +7,9 @@
 class GShape;
 class QPainter;
 
-// Draws a character's path at any scale and origin: solid red strokes to real points,
-// dotted blue pen-up moves to virtual points and on to the advance, and the point marks.
-// It only reads the shape.
+// Draws a character's path at any scale and origin: solid strokes to real points (red on the
+// canvas), dotted blue pen-up moves to virtual points and on to the advance, and the point
+// marks. It only reads the shape. The canvas, the text preview and the overview draw with it.
 class ShapePainter {
  public:
   // Where the grid lies: the pixel of grid point (0, 0) and the pixels of one grid unit.
@@ -23,6 +23,8 @@ class ShapePainter {
     bool penUpTrack = false;
     bool pointMarks = false;
     QColor markFill = Qt::white;  // the inside of a mark: the background it stands on
+    QColor stroke = QColor(255, 0, 0);
+    double strokeWidth = 2;
   };
 
   ShapePainter(QPainter& painter, const Placement& placement);
