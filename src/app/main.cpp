@@ -13,6 +13,8 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelvane"));
+  // The user's own choices (the views shown, the preview's sample) go under this name.
+  QApplication::setOrganizationName(QStringLiteral("Kelvane"));
   // The interface is Chinese whatever the locale: Qt's own dialogs (file dialogs, the
   // buttons of message boxes) speak it too where Qt's translations are installed.
   QTranslator qtTexts;

@@ -58,6 +58,11 @@ bool EditorKeys::take(QObject* watched, QKeyEvent* key) {
       keyCommandFor(editorKey(key->key()), key->modifiers().testFlag(Qt::ControlModifier),
                     key->modifiers().testFlag(Qt::AltModifier));
   if (command == KeyCommand::None) return false;
+  // A field for typing text keeps the keys, and no menu shortcut (Ctrl+F) takes them from it.
+  if (widget->property("typesText").toBool()) {
+    if (key->type() == QEvent::ShortcutOverride) key->accept();
+    return false;
+  }
   if (key->type() == QEvent::ShortcutOverride) {
     key->accept();
   } else if (key->type() == QEvent::KeyPress) {

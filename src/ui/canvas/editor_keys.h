@@ -12,7 +12,8 @@ class QWidget;
 // The editor's keys act on release, once, whichever control of the window has the focus,
 // while a character is current: the control sees neither the press nor the release, and no
 // shortcut takes the key. Keys typed into other windows (dialogs, menus) and keys pressed
-// elsewhere stay theirs. Installed on the application.
+// elsewhere stay theirs, and so do the keys typed into a field of the window that has the
+// property "typesText" set. Installed on the application.
 class EditorKeys : public QObject {
  public:
   EditorKeys(QWidget& window, const FontDocument& document, std::function<void(KeyCommand)> run);

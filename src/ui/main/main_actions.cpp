@@ -66,6 +66,9 @@ const ActionRow kRows[] = {
      "删除已选择的点|删除当前字形中已被选择的那些点", std::nullopt, &A::NDelSel, "NDelSel"},
     {&A::NMDeleteAll, "NMDeleteAll", "删除所有点", "", "删除所有点|删除当前字形中所有的点",
      std::nullopt, &A::NDelAll, "NDelAll"},
+    {&A::NMTextPreview, "NMTextPreview", "文字预览", "",
+     "文字预览|在画布下面用当前字体显示一行文字，随编辑即时更新"},
+    {&A::NMOverview, "NMOverview", "字表", "", "字表|显示字体中所有字符的一览表"},
     {&A::NMReadme, "NMReadme", "帮助", "F1", "使用说明|打开使用说明书", I::Help},
     {&A::BtnHelpAction, "BtnHelpAction", "帮助", "", "查看使用说明|查看使用说明", I::Help},
     {&A::NMAbout, "NMAbout", "关于 ...", "", "关于本软件|查看本软件的版权信息", I::About},
@@ -132,6 +135,8 @@ void MainActions::create(QObject* owner, QUndoStack* history) {
   }
   NMSaveAs->setIconText(QStringLiteral("另存"));
   NFontProperty->setVisible(false);
+  NMTextPreview->setCheckable(true);
+  NMOverview->setCheckable(true);
 
   fontKindGroup = radioGroup(owner, {NMASCII, NMUNIFONT, NMBIGFONT});
   NMASCII->setChecked(true);

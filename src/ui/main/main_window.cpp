@@ -36,6 +36,7 @@ TFmMain::TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent)
   createPanes();
   createSidePanel();
   createStatusBar();
+  createViews();
   setDesignPaneSizes();
   createCommands();
   connectHandlers();

@@ -12,6 +12,7 @@
 
 class CanvasPanel;
 class CharacterCommands;
+class CharacterOverview;
 class CharacterList;
 class ChoiceGroup;
 class FileCommands;
@@ -24,6 +25,7 @@ class QMenu;
 class QSplitter;
 class ReferenceUnderlay;
 class SourceView;
+class TextPreview;
 
 // The editor window only assembles: the font document, the views that follow it, the commands
 // by subject, actions, menus and tool bar. Each handler hands its work to the object doing it.
@@ -116,6 +118,7 @@ class TFmMain : public QMainWindow {
   void createPanes();
   void createSidePanel();
   void createStatusBar();
+  void createViews();
   void setDesignPaneSizes();
   void createCommands();
   void connectHandlers();
@@ -131,12 +134,14 @@ class TFmMain : public QMainWindow {
   FontDocument* fontDocument;
   ReferenceUnderlay* reference;
   MainActions actions;
-  QMenu *NFile, *NMFontType, *NMFontSize, *NMFontFlag, *NShape, *NHelp;
+  QMenu *NFile, *NMFontType, *NMFontSize, *NMFontFlag, *NShape, *NView, *NHelp;
   QMenu *ShapeFilePopMenu, *ShapePopMenu;
   QSplitter *RzSplitter1, *RzSplitter2;
   CharacterList* RzListBox1;
   CanvasPanel* Panel;
   SourceView* RzMemo1;
+  TextPreview* textPreview;
+  CharacterOverview* overview;
   QWidget* RzPanel1;
   ChoiceGroup *RzCheckGroup1, *RzRadioGroup1, *RzRadioGroup2;
   QLabel *RzStatusPane2, *RzStatusPane1;

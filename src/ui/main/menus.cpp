@@ -58,11 +58,15 @@ void TFmMain::createMenus() {
   NShape->addSeparator();
   NShape->addActions({actions.NMDeletePoint, actions.NMDeleteSel, actions.NMDeleteAll});
 
+  NView = namedMenu(this, "NView", QStringLiteral("查看"));
+  NView->addActions({actions.NMTextPreview, actions.NMOverview});
+
   NHelp = namedMenu(this, "NHelp", QStringLiteral("帮助"));
   NHelp->addActions({actions.NMReadme, actions.NMAbout});
 
   bar->addMenu(NFile);
   bar->addMenu(NShape);
+  bar->addMenu(NView);
   bar->addMenu(NHelp);
 
   ShapeFilePopMenu = namedMenu(this, "ShapeFilePopMenu", QString());

@@ -9,12 +9,14 @@
 #include "ui/main/form_font.h"
 #include "ui/main/hints.h"
 #include "ui/main/main_window.h"
+#include "ui/preview/text_preview.h"
 
 namespace {
 
 constexpr int kListWidth = 104;
 constexpr int kCanvasPaneHeight = 480;
 constexpr int kSidePanelWidth = 215;
+constexpr int kPreviewHeight = 112;
 
 void popUpOn(QWidget* widget, QMenu* menu) {
   widget->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -46,15 +48,22 @@ void TFmMain::createPanes() {
   auto* upperLayout = new QHBoxLayout(upper);
   upperLayout->setContentsMargins(0, 0, 0, 0);
   upperLayout->setSpacing(0);
+  auto* canvasAndPreview = new QVBoxLayout;
+  canvasAndPreview->setSpacing(0);
   Panel = new CanvasPanel(*fontDocument, *reference, upper);
   Panel->setObjectName(QStringLiteral("Panel"));
   popUpOn(Panel, ShapePopMenu);
+  textPreview = new TextPreview(*fontDocument, upper);
+  textPreview->setObjectName(QStringLiteral("textPreview"));
+  textPreview->setFixedHeight(kPreviewHeight);
+  canvasAndPreview->addWidget(Panel, 1);
+  canvasAndPreview->addWidget(textPreview);
   auto* side = new QFrame(upper);
   side->setObjectName(QStringLiteral("RzPanel1"));
   side->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   side->setFixedWidth(kSidePanelWidth);
   RzPanel1 = side;
-  upperLayout->addWidget(Panel, 1);
+  upperLayout->addLayout(canvasAndPreview, 1);
   upperLayout->addWidget(RzPanel1);
 
   RzMemo1 = new SourceView(*fontDocument, RzSplitter2);
