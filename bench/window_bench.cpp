@@ -2,7 +2,6 @@
 // canvas, and the memory the open font takes.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
-#include <unistd.h>
 
 #include <QImage>
 #include <QListWidget>
@@ -12,21 +11,12 @@
 
 #include "bench_application.h"
 #include "font_generator.h"
+#include "resident_memory.h"
 #include "ui/characters/character_list.h"
 #include "ui/main/main_window.h"
 #include "ui/platform/qt_prompts.h"
 
 namespace {
-
-double residentMiB() {
-  long pages = 0, resident = 0;
-  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-    std::fclose(statm);
-  }
-  return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) /
-         (1024.0 * 1024.0);
-}
 
 struct Window {
   Window() : main(std::make_unique<QtPrompts>()) { main.resize(1600, 1100); }
