@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/gbk_unicode.h"
 #include "shapefile/shpfile.h"
 
 namespace {
@@ -67,4 +68,15 @@ bool addAllHanzi(GShpFile& file, uint16_t width, std::string& firstText) {
     }
   }
   return added;
+}
+
+std::vector<uint16_t> gb2312HanziCodes() {
+  std::vector<uint16_t> codes;
+  for (unsigned lead = 0xB0; lead <= 0xF7; ++lead) {
+    for (unsigned trail = 0xA1; trail <= 0xFE; ++trail) {
+      const auto code = static_cast<uint16_t>(lead * 256 + trail);
+      if (unicodeOfGbk(code) != 0) codes.push_back(code);
+    }
+  }
+  return codes;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class GShpFile;
 
@@ -29,3 +30,7 @@ AddedCharacters addCharacters(GShpFile& file, const std::string& text, uint8_t g
 // 0xA1 to 0xFE, row by row, 6768 codes) with the given width; the first added becomes
 // `firstText`. Returns whether any was added.
 bool addAllHanzi(GShpFile& file, uint16_t width, std::string& firstText);
+
+// The GBK codes of the 6763 GB2312 hanzi in code order: the codes addAllHanzi adds that hold
+// a character.
+std::vector<uint16_t> gb2312HanziCodes();

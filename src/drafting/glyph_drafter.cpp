@@ -1,0 +1,295 @@
+#include "drafting/glyph_drafter.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_BITMAP_H
+#include FT_OUTLINE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <strings.h>
+
+namespace {
+
+// OS/2 fsSelection bit 7: the typographic metrics are the ones to lay lines out by.
+constexpr unsigned kUseTypoMetrics = 1u << 7;
+
+constexpr double kCurveTolerance = 0.25;  // grid units
+constexpr int kMostCurveSegments = 64;
+
+// From font units to grid units.
+struct Fit {
+  double scale = 1;
+  double descent = 0;  // font units, positive below the baseline
+  double below = 0;    // grid units
+
+  GridPointF apply(double x, double y) const {
+    return {x * scale, (y + descent) * scale - below};
+  }
+};
+
+GridStroke onWholeUnits(const GridStrokeF& line) {
+  GridStroke stroke;
+  for (const GridPointF& p : line) {
+    const GridPoint q{static_cast<int32_t>(std::lround(p.x)),
+                      static_cast<int32_t>(std::lround(p.y))};
+    if (!stroke.empty() && stroke.back().x == q.x && stroke.back().y == q.y) continue;
+    stroke.push_back(q);
+  }
+  return stroke;
+}
+
+// Collects the contours of an outline in grid units, curves flattened.
+struct ContourSink {
+  const Fit* fit;
+  std::vector<GridStrokeF> contours;
+  GridPointF pen;
+
+  GridPointF at(const FT_Vector* v) const {
+    return fit->apply(static_cast<double>(v->x), static_cast<double>(v->y));
+  }
+  void lineTo(GridPointF p) {
+    contours.back().push_back(p);
+    pen = p;
+  }
+  // Enough segments that the flattened curve stays within the tolerance: a Bezier curve lies
+  // within (degree-1) * degree / 8 * d / n^2 of n chords, d the largest second difference of
+  // its control points.
+  static int segmentsFor(double secondDifference, double factor) {
+    const double n = std::ceil(std::sqrt(factor * secondDifference / kCurveTolerance));
+    return std::clamp(static_cast<int>(std::isfinite(n) ? n : 1), 1, kMostCurveSegments);
+  }
+  static double distance(GridPointF a, GridPointF b, GridPointF c) {
+    return std::hypot(a.x - 2 * b.x + c.x, a.y - 2 * b.y + c.y);
+  }
+};
+
+int moveTo(const FT_Vector* to, void* user) {
+  auto* sink = static_cast<ContourSink*>(user);
+  sink->contours.emplace_back();
+  sink->lineTo(sink->at(to));
+  return 0;
+}
+
+int lineTo(const FT_Vector* to, void* user) {
+  auto* sink = static_cast<ContourSink*>(user);
+  sink->lineTo(sink->at(to));
+  return 0;
+}
+
+int conicTo(const FT_Vector* control, const FT_Vector* to, void* user) {
+  auto* sink = static_cast<ContourSink*>(user);
+  const GridPointF p0 = sink->pen, p1 = sink->at(control), p2 = sink->at(to);
+  const int n = ContourSink::segmentsFor(ContourSink::distance(p0, p1, p2), 2.0 / 8);
+  for (int i = 1; i <= n; ++i) {
+    const double t = static_cast<double>(i) / n, u = 1 - t;
+    sink->lineTo({u * u * p0.x + 2 * u * t * p1.x + t * t * p2.x,
+                  u * u * p0.y + 2 * u * t * p1.y + t * t * p2.y});
+  }
+  return 0;
+}
+
+int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
+  auto* sink = static_cast<ContourSink*>(user);
+  const GridPointF p0 = sink->pen, p1 = sink->at(c1), p2 = sink->at(c2), p3 = sink->at(to);
+  const double d =
+      std::max(ContourSink::distance(p0, p1, p2), ContourSink::distance(p1, p2, p3));
+  const int n = ContourSink::segmentsFor(d, 6.0 / 8);
+  for (int i = 1; i <= n; ++i) {
+    const double t = static_cast<double>(i) / n, u = 1 - t;
+    const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, e = t * t * t;
+    sink->lineTo({a * p0.x + b * p1.x + c * p2.x + e * p3.x,
+                  a * p0.y + b * p1.y + c * p2.y + e * p3.y});
+  }
+  return 0;
+}
+
+}  // namespace
+
+struct GlyphDrafter::Face {
+  FT_Library library = nullptr;
+  FT_Face face = nullptr;
+  double ascent = 0, descent = 0;  // font units, both positive for a usual face
+
+  ~Face() {
+    if (face) FT_Done_Face(face);
+    if (library) FT_Done_FreeType(library);
+  }
+
+  Fit fitFor(DraftGrid grid) const {
+    Fit fit;
+    const double extent = ascent + descent;
+    fit.scale = extent > 0 ? (grid.above + grid.below) / extent : 1;
+    fit.descent = descent;
+    fit.below = grid.below;
+    return fit;
+  }
+
+  // Loads the glyph of the character in font units; false when the face has none.
+  bool load(char32_t unicode) {
+    const FT_UInt index = FT_Get_Char_Index(face, unicode);
+    if (index == 0) return false;
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE | FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP))
+      return false;
+    return face->glyph->format == FT_GLYPH_FORMAT_OUTLINE;
+  }
+};
+
+GlyphDrafter::GlyphDrafter(std::unique_ptr<Face> face) : face_(std::move(face)) {}
+GlyphDrafter::~GlyphDrafter() = default;
+
+std::unique_ptr<GlyphDrafter> GlyphDrafter::open(const std::string& path, int index,
+                                                 std::string* error) {
+  const auto fail = [&](const std::string& why) {
+    if (error) *error = path + ": " + why;
+    return nullptr;
+  };
+  auto face = std::make_unique<Face>();
+  if (FT_Init_FreeType(&face->library)) return fail("FreeType cannot start");
+  if (index < 0 || FT_New_Face(face->library, path.c_str(), index, &face->face))
+    return fail("no face " + std::to_string(index) + " can be opened in it");
+  FT_Face f = face->face;
+  if (!FT_IS_SCALABLE(f)) return fail("the face has no outlines");
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
+  if (os2 && os2->version != 0xFFFF && (os2->fsSelection & kUseTypoMetrics) &&
+      os2->sTypoAscender - os2->sTypoDescender > 0) {
+    face->ascent = os2->sTypoAscender;
+    face->descent = -os2->sTypoDescender;
+  } else {
+    // FreeType's own choice: the horizontal header's, else the typographic or Windows ones.
+    face->ascent = f->ascender;
+    face->descent = -f->descender;
+  }
+  if (face->ascent + face->descent <= 0) {
+    face->ascent = f->units_per_EM;
+    face->descent = 0;
+  }
+  return std::unique_ptr<GlyphDrafter>(new GlyphDrafter(std::move(face)));
+}
+
+double GlyphDrafter::draftingResolution(int side) {
+  // Some 240 pixels a side: strokes of a hanzi are then a dozen pixels wide.
+  return std::clamp(std::ceil(240.0 / std::max(side, 1)), 4.0, 20.0);
+}
+
+bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit,
+                          Bitmap& bitmap, PixelGrid& place) {
+  if (!face_->load(unicode)) return false;
+  if (pixelsPerUnit <= 0) pixelsPerUnit = draftingResolution(grid.above + grid.below);
+  const Fit fit = face_->fitFor(grid);
+  const FT_Outline& source = face_->face->glyph->outline;
+  bitmap = Bitmap{};
+  place = PixelGrid{pixelsPerUnit, 0, 0};
+  if (source.n_points <= 0) return true;
+  double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
+  std::vector<GridPointF> points(static_cast<size_t>(source.n_points));
+  for (int i = 0; i < source.n_points; ++i) {
+    points[i] = fit.apply(static_cast<double>(source.points[i].x),
+                          static_cast<double>(source.points[i].y));
+    minX = std::min(minX, points[i].x);
+    maxX = std::max(maxX, points[i].x);
+    minY = std::min(minY, points[i].y);
+    maxY = std::max(maxY, points[i].y);
+  }
+  // A blank unit around the glyph, so that the thinning sees its edges.
+  const double left = std::floor(minX) - 1, top = std::ceil(maxY) + 1;
+  const double right = std::ceil(maxX) + 1, bottom = std::floor(minY) - 1;
+  bitmap.width = static_cast<int>(std::lround((right - left) * pixelsPerUnit));
+  bitmap.height = static_cast<int>(std::lround((top - bottom) * pixelsPerUnit));
+  if (bitmap.width > 8192 || bitmap.height > 8192) return true;  // a broken glyph: left blank
+  bitmap.coverage.assign(static_cast<size_t>(bitmap.width) * bitmap.height, 0);
+  place.left = left;
+  place.top = top;
+
+  FT_Outline outline;
+  if (FT_Outline_New(face_->library, source.n_points, source.n_contours, &outline)) return true;
+  FT_Outline_Copy(&source, &outline);
+  for (int i = 0; i < source.n_points; ++i) {
+    outline.points[i].x = std::lround((points[i].x - left) * pixelsPerUnit * 64);
+    outline.points[i].y = std::lround((points[i].y - bottom) * pixelsPerUnit * 64);
+  }
+  FT_Bitmap target;
+  FT_Bitmap_Init(&target);
+  target.rows = static_cast<unsigned>(bitmap.height);
+  target.width = static_cast<unsigned>(bitmap.width);
+  target.pitch = bitmap.width;
+  target.buffer = bitmap.coverage.data();
+  target.num_grays = 256;
+  target.pixel_mode = FT_PIXEL_MODE_GRAY;
+  FT_Outline_Get_Bitmap(face_->library, &outline, &target);
+  FT_Outline_Done(face_->library, &outline);
+  return true;
+}
+
+DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid grid,
+                                 DraftMode mode) {
+  DraftedGlyph drafted;
+  if (!face_->load(unicode)) return drafted;
+  drafted.found = true;
+  const Fit fit = face_->fitFor(grid);
+  const long advance =
+      doubleByte ? grid.above + grid.below
+                 : std::lround(static_cast<double>(face_->face->glyph->metrics.horiAdvance) *
+                               fit.scale);
+  drafted.advance = static_cast<uint16_t>(std::clamp(advance, 0L, 65535L));
+
+  if (mode == DraftMode::Outline) {
+    ContourSink sink{&fit, {}, {}};
+    const FT_Outline_Funcs funcs{moveTo, lineTo, conicTo, cubicTo, 0, 0};
+    FT_Outline_Decompose(&face_->face->glyph->outline, &funcs, &sink);
+    for (const GridStrokeF& contour : sink.contours) {
+      GridStroke stroke = onWholeUnits(contour);
+      if (stroke.size() > 1 && stroke.back().x == stroke.front().x &&
+          stroke.back().y == stroke.front().y)
+        stroke.pop_back();
+      if (stroke.size() < 2) continue;
+      // Each contour starts at its top left point and comes back to it.
+      const auto start = std::max_element(stroke.begin(), stroke.end(), [](auto a, auto b) {
+        return a.y - a.x < b.y - b.x;
+      });
+      std::rotate(stroke.begin(), start, stroke.end());
+      stroke.push_back(stroke.front());
+      drafted.strokes.push_back(std::move(stroke));
+    }
+    std::stable_sort(drafted.strokes.begin(), drafted.strokes.end(),
+                     [](const GridStroke& a, const GridStroke& b) {
+                       if (a.front().y != b.front().y) return a.front().y > b.front().y;
+                       return a.front().x < b.front().x;
+                     });
+    return drafted;
+  }
+  Bitmap bitmap;
+  PixelGrid place;
+  render(unicode, grid, 0, bitmap, place);
+  drafted.strokes = centreLineStrokes(bitmap, place);
+  return drafted;
+}
+
+FaceFile faceFileOf(const std::string& family) {
+  FaceFile found;
+  if (family.empty() || !FcInit()) return found;
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (!match) return found;
+  // Fontconfig always offers some face; only one of the family asked for will do.
+  bool sameFamily = false;
+  FcChar8* name = nullptr;
+  for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+    if (strcasecmp(reinterpret_cast<const char*>(name), family.c_str()) == 0) sameFamily = true;
+  }
+  FcChar8* file = nullptr;
+  int index = 0;
+  if (sameFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+    found.path = reinterpret_cast<const char*>(file);
+    if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) found.index = index;
+  }
+  FcPatternDestroy(match);
+  return found;
+}
