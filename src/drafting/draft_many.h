@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,16 @@ struct DraftRequest {
   bool doubleByte = false;
 };
 
+// What another thread may watch and ask of a long run: the characters drafted so far, and
+// whether to stop.
+struct DraftProgress {
+  std::atomic<int> done{0};
+  std::atomic<bool> cancelled{false};
+};
+
 // Drafts the characters on `threads` threads, each with a drafter of its own, the results in
-// the order asked. Empty, with *error set, when the face cannot be opened.
+// the order asked. Empty, with *error set, when the face cannot be opened. A run cancelled
+// through `progress` stops soon and leaves the characters not reached undrafted.
 std::vector<DraftedGlyph> draftMany(const FaceFile& face, const std::vector<DraftRequest>& asked,
                                     DraftGrid grid, DraftMode mode, int threads,
-                                    std::string* error);
+                                    std::string* error, DraftProgress* progress = nullptr);

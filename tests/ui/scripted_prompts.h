@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "ui/platform/prompts.h"
@@ -25,6 +26,12 @@ class ScriptedPrompts : public Prompts {
   std::deque<std::optional<FontSetupChoice>> setups;
   std::vector<FontSetupChoice> setupProposals;
   QStringList inputCaptions;
+  std::deque<std::optional<DraftChoice>> drafts;
+  std::vector<DraftChoice> draftProposals;
+  QStringList progressTexts;
+  int progressUpdates = 0;
+  int cancelAt = -1;
+  std::function<void()> onUpdate;
   QStringList inputPrompts;
 
   Answer ask(const QString& text, Question question) override {
@@ -70,6 +77,27 @@ class ScriptedPrompts : public Prompts {
     std::optional<FontSetupChoice> next = setups.front();
     setups.pop_front();
     return next;
+  }
+  std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool) override {
+    draftProposals.push_back(proposed);
+    if (drafts.empty()) return proposed;
+    std::optional<DraftChoice> next = drafts.front();
+    drafts.pop_front();
+    return next;
+  }
+  // Counts its updates, and cancels at update `cancelAt` (never when negative); `onUpdate`
+  // runs at each update.
+  struct CountedProgress : Progress {
+    explicit CountedProgress(ScriptedPrompts& owner) : owner(owner) {}
+    bool update(int) override {
+      if (owner.onUpdate) owner.onUpdate();
+      return ++owner.progressUpdates != owner.cancelAt;
+    }
+    ScriptedPrompts& owner;
+  };
+  std::unique_ptr<Progress> showProgress(const QString& text, int total) override {
+    progressTexts << QStringLiteral("%1/%2").arg(text).arg(total);
+    return std::make_unique<CountedProgress>(*this);
   }
   void showAbout(const VersionInfo&) override { ++aboutShown; }
   void openDocument(const QString& path, const QString& directory) override {

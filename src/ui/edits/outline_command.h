@@ -2,15 +2,22 @@
 
 #include <QUndoCommand>
 #include <memory>
+#include <vector>
 
 class FontDocument;
 class GShape;
 
-// A whole outline replaced by the clipboard commands: the points, and with a paste the
-// advance width too.
+// Whole outlines replaced: by the clipboard commands (the points, and with a paste the advance
+// width too) or by drafting strokes, for one character or many at once.
 class OutlineCommand : public QUndoCommand {
  public:
-  // The shape at `index` holds `after` already.
+  struct Replaced {
+    int index;  // of the shape in the file
+    std::unique_ptr<GShape> before;
+    std::unique_ptr<GShape> after;
+  };
+  // The shapes hold their `after` already.
+  OutlineCommand(FontDocument& document, const QString& name, std::vector<Replaced> outlines);
   OutlineCommand(FontDocument& document, const QString& name, int index,
                  std::unique_ptr<GShape> before, std::unique_ptr<GShape> after);
   ~OutlineCommand() override;
@@ -19,11 +26,9 @@ class OutlineCommand : public QUndoCommand {
   void redo() override;
 
  private:
-  void show(const GShape& outline);
+  void show(bool after);
 
   FontDocument& document_;
-  int index_;
-  std::unique_ptr<GShape> before_;
-  std::unique_ptr<GShape> after_;
+  std::vector<Replaced> outlines_;
   bool pushed_ = false;
 };

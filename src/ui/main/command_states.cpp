@@ -35,7 +35,9 @@ void TFmMain::updateCommandStates() {
   for (QAction* item :
        {a.NMCut, a.NMCopy, a.NMSelectLine, a.NMSelectInvert, a.NMSeleceAll, a.NMDeselectAll,
         a.NMDeleteSel, a.NMDeleteAll, a.NMDeletePoint, a.NCut, a.NCopy, a.NSelecteLine,
-        a.NSelecteInvert, a.NSelecteAll, a.NDeselecteAll, a.NDelPoint, a.NDelSel, a.NDelAll})
+        a.NSelecteInvert, a.NSelecteAll, a.NDeselecteAll, a.NDelPoint, a.NDelSel, a.NDelAll,
+        a.NMDraft})
     item->setEnabled(shapeCurrent);
+  a.NMDraftBatch->setEnabled(fileOpen && !fileEmpty);
   reference->RzRadioGroup3->setEnabled(shapeCurrent);
 }

@@ -12,6 +12,7 @@
 #include "ui/characters/character_list.h"
 #include "ui/characters/source_view.h"
 #include "ui/document/font_document.h"
+#include "ui/drafting/draft_commands.h"
 #include "ui/main/choice_group.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
@@ -59,6 +60,8 @@ void TFmMain::connectHandlers() {
           });
 
   connectFontCommands();
+  bind(a.NMDraft, &QAction::triggered, [this] { draftCommands->draftCurrent(); });
+  bind(a.NMDraftBatch, &QAction::triggered, [this] { draftCommands->draftMany(); });
 
   bind(a.NNewShape, &QAction::triggered, [this] { NNewShapeClick(); });
   bind(a.NDeleteShape, &QAction::triggered, [this] { NDeleteShapeClick(); });

@@ -13,6 +13,7 @@
 #include "ui/characters/character_commands.h"
 #include "ui/characters/character_list.h"
 #include "ui/document/font_document.h"
+#include "ui/drafting/draft_commands.h"
 #include "ui/main/choice_group.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/file_names.h"
@@ -59,6 +60,7 @@ void TFmMain::createCommands() {
   pointCommands = std::make_unique<PointCommands>(*fontDocument, *Panel);
   characterCommands = new CharacterCommands(*fontDocument, *prompts, *RzListBox1, this);
   fileCommands = new FileCommands(*fontDocument, *prompts, *settings, *RzListBox1, this);
+  draftCommands = new DraftCommands(*fontDocument, *prompts, *reference, *RzListBox1, this);
 }
 
 void TFmMain::showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path) {

@@ -13,6 +13,7 @@
 class CanvasPanel;
 class CharacterCommands;
 class CharacterOverview;
+class DraftCommands;
 class CharacterList;
 class ChoiceGroup;
 class FileCommands;
@@ -134,7 +135,7 @@ class TFmMain : public QMainWindow {
   FontDocument* fontDocument;
   ReferenceUnderlay* reference;
   MainActions actions;
-  QMenu *NFile, *NMFontType, *NMFontSize, *NMFontFlag, *NShape, *NView, *NHelp;
+  QMenu *NFile, *NMFontType, *NMFontSize, *NMFontFlag, *NShape, *NStroke, *NView, *NHelp;
   QMenu *ShapeFilePopMenu, *ShapePopMenu;
   QSplitter *RzSplitter1, *RzSplitter2;
   CharacterList* RzListBox1;
@@ -150,4 +151,5 @@ class TFmMain : public QMainWindow {
   std::unique_ptr<PointCommands> pointCommands;
   CharacterCommands* characterCommands;
   FileCommands* fileCommands;
+  DraftCommands* draftCommands;
 };

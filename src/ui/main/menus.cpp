@@ -58,6 +58,9 @@ void TFmMain::createMenus() {
   NShape->addSeparator();
   NShape->addActions({actions.NMDeletePoint, actions.NMDeleteSel, actions.NMDeleteAll});
 
+  NStroke = namedMenu(this, "NStroke", QStringLiteral("笔画"));
+  NStroke->addActions({actions.NMDraft, actions.NMDraftBatch});
+
   NView = namedMenu(this, "NView", QStringLiteral("查看"));
   NView->addActions({actions.NMTextPreview, actions.NMOverview});
 
@@ -66,6 +69,7 @@ void TFmMain::createMenus() {
 
   bar->addMenu(NFile);
   bar->addMenu(NShape);
+  bar->addMenu(NStroke);
   bar->addMenu(NView);
   bar->addMenu(NHelp);
 

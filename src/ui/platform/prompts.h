@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -54,6 +55,23 @@ class Prompts {
     uint8_t gridIndex;  // 0 to 9: a grid of 12 to 120 units a side
   };
   virtual std::optional<FontSetupChoice> askFontSetup(const FontSetupChoice& proposed) = 0;
+  // How strokes are drafted from the reference face, and for the batch command which
+  // characters; nothing when cancelled.
+  struct DraftChoice {
+    enum Mode : uint8_t { centreLine, outline };
+    enum Scope : uint8_t { withoutPoints, everyCharacter, listSelection };
+    Mode mode = centreLine;
+    Scope scope = withoutPoints;
+  };
+  virtual std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool batch) = 0;
+  // A modal display of long work: `done` of the total so far; update says whether the user
+  // wants it to go on (false: cancelled). The display closes when it is destroyed.
+  class Progress {
+   public:
+    virtual ~Progress() = default;
+    virtual bool update(int done) = 0;
+  };
+  virtual std::unique_ptr<Progress> showProgress(const QString& text, int total) = 0;
   // The about box with the program's version information.
   virtual void showAbout(const VersionInfo& versionInfo) = 0;
   // Hands a document to the desktop's default viewer; the outcome is not reported.

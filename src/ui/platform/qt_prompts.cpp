@@ -1,14 +1,19 @@
 #include "ui/platform/qt_prompts.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/characters/newshape.h"
@@ -147,6 +152,75 @@ std::optional<Prompts::FontSetupChoice> QtPrompts::askFontSetup(const FontSetupC
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return FontSetupChoice{static_cast<uint8_t>(kinds->currentIndex() + 1),
                          static_cast<uint8_t>(sizes->currentIndex())};
+}
+
+std::optional<Prompts::DraftChoice> QtPrompts::askDraft(const DraftChoice& proposed, bool batch) {
+  QDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(batch ? QStringLiteral("批量生成笔画") : QStringLiteral("从参考字体生成笔画"));
+  auto* form = new QVBoxLayout(&dialog);
+  const auto choices = [&](const QString& title, const QStringList& items, int chosen) {
+    auto* box = new QGroupBox(title, &dialog);
+    auto* column = new QVBoxLayout(box);
+    auto* group = new QButtonGroup(box);
+    for (int i = 0; i < items.size(); ++i) {
+      auto* item = new QRadioButton(items[i], box);
+      item->setChecked(i == chosen);
+      group->addButton(item, i);
+      column->addWidget(item);
+    }
+    form->addWidget(box);
+    return group;
+  };
+  QButtonGroup* modes = choices(
+      QStringLiteral("生成方式"),
+      {QStringLiteral("中心线（沿笔画中间的单线）"), QStringLiteral("轮廓（字形的外轮廓线）")},
+      proposed.mode);
+  QButtonGroup* scopes =
+      batch ? choices(QStringLiteral("字符"),
+                      {QStringLiteral("所有没有点的字符"), QStringLiteral("所有字符"),
+                       QStringLiteral("字符列表中选中的字符")},
+                      proposed.scope)
+            : nullptr;
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  form->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  DraftChoice choice = proposed;
+  choice.mode = static_cast<DraftChoice::Mode>(modes->checkedId());
+  if (scopes) choice.scope = static_cast<DraftChoice::Scope>(scopes->checkedId());
+  return choice;
+}
+
+namespace {
+
+class ProgressDialog : public Prompts::Progress {
+ public:
+  ProgressDialog(const QString& text, int total)
+      : dialog_(text, QStringLiteral("取消"), 0, total, QApplication::activeWindow()),
+        text_(text) {
+    dialog_.setWindowTitle(title());
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(0);
+    dialog_.setAutoClose(false);
+    dialog_.setAutoReset(false);
+    dialog_.setValue(0);
+  }
+  bool update(int done) override {
+    dialog_.setValue(done);
+    dialog_.setLabelText(QStringLiteral("%1  %2 / %3").arg(text_).arg(done).arg(dialog_.maximum()));
+    return !dialog_.wasCanceled();
+  }
+
+ private:
+  QProgressDialog dialog_;
+  QString text_;
+};
+
+}  // namespace
+
+std::unique_ptr<Prompts::Progress> QtPrompts::showProgress(const QString& text, int total) {
+  return std::make_unique<ProgressDialog>(text, total);
 }
 
 void QtPrompts::showAbout(const VersionInfo& versionInfo) {

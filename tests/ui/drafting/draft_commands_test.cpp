@@ -1,0 +1,88 @@
+#include <QAction>
+#include <QListWidget>
+#include <QTimer>
+
+#include "ui/window_fixture.h"
+
+namespace {
+
+constexpr uint16_t kOne = 0xD2BB;    // 一
+constexpr uint16_t kTen = 0xCAAE;    // 十
+constexpr uint16_t kMouth = 0xBFDA;  // 口
+constexpr uint16_t kSun = 0xA891;    // ☉, which WenQuanYi Micro Hei lacks
+
+// A BIGFONT on a grid of 48 with four empty hanzi and an "A" that has points, the reference
+// face WenQuanYi Micro Hei.
+class DraftCommandsTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    auto file = std::make_unique<GShpFile>(48, 0);
+    file->setKind(GShpFile::kindBigfont);
+    for (const uint16_t code : {kOne, kTen, kMouth, kSun}) file->addShape(makeShape(code, 48));
+    file->addShape(makeShape('A', 24, {{2, 2, true}, {6, 2, false}}));
+    window->showShapeFile(std::move(file), "/tmp/draft.shp");
+    auto* faces = child<QListWidget>("RzFontListBox1");
+    const auto wqy = faces->findItems(QStringLiteral("WenQuanYi Micro Hei"), Qt::MatchExactly);
+    ASSERT_FALSE(wqy.isEmpty());
+    faces->setCurrentItem(wqy.constFirst());
+  }
+  GShape& shape(uint16_t code) { return *TFmMainProbe::shapeFile(*window)->findShape(code); }
+  int strokes(uint16_t code) {
+    int count = 0;
+    for (const GPoint& p : shape(code).points()) count += p.isVirtual;
+    return count;
+  }
+  void pick(uint16_t code) {
+    TFmMainProbe::document(*window).setCurrent(&shape(code), shape(code).listText());
+  }
+  void trigger(const char* name) { child<QAction>(name)->trigger(); }
+  std::string fontBytes() { return TFmMainProbe::shapeFile(*window)->encode(LocalDate{1, 1, 2026}); }
+};
+
+TEST_F(DraftCommandsTest, DraftsTheCurrentCharacterAsOneStep) {
+  pick(kTen);
+  trigger("NMDraft");
+  EXPECT_EQ(strokes(kTen), 2);  // the two strokes cross, they are not cut into four
+  EXPECT_EQ(shape(kTen).width(), 48);
+  EXPECT_EQ(child<QAction>("NMUndo")->text(), QStringLiteral("撤销 生成笔画"));
+  trigger("NMUndo");
+  EXPECT_EQ(shape(kTen).pointCount(), 0);
+
+  pick(kSun);
+  const std::string before = fontBytes();
+  trigger("NMDraft");
+  ASSERT_EQ(prompts->errors.size(), 1);
+  EXPECT_TRUE(prompts->errors[0].contains(QStringLiteral("☉")));
+  EXPECT_EQ(fontBytes(), before);
+}
+
+TEST_F(DraftCommandsTest, BatchIsOneStepThatCancelLeavesUndone) {
+  const std::string before = fontBytes();
+  QUndoStack& history = *TFmMainProbe::document(*window).undoStack();
+  prompts->cancelAt = 1;
+  trigger("NMDraftBatch");
+  EXPECT_EQ(fontBytes(), before);
+  EXPECT_EQ(history.count(), 0);
+
+  // Events go on while it drafts: a timer set before the run fires before it returns.
+  bool timerFired = false;
+  QTimer::singleShot(0, [&] { timerFired = true; });
+  prompts->cancelAt = -1;
+  trigger("NMDraftBatch");
+  EXPECT_TRUE(timerFired);
+  EXPECT_EQ(history.count(), 1);
+  EXPECT_EQ(strokes(kOne), 1);
+  EXPECT_EQ(strokes(kTen), 2);
+  EXPECT_GE(strokes(kMouth), 1);
+  EXPECT_EQ(shape(kSun).pointCount(), 0);
+  EXPECT_EQ(shape('A').pointCount(), 2);  // it has points: the batch leaves it by default
+  ASSERT_EQ(prompts->reports.size(), 2);
+  EXPECT_TRUE(prompts->reports[0].contains(QStringLiteral("已生成 3 个字符")));
+  EXPECT_EQ(prompts->reports[1], QStringLiteral("☉"));
+
+  trigger("NMUndo");
+  EXPECT_EQ(fontBytes(), before);
+}
+
+}  // namespace
