@@ -1,11 +1,14 @@
 // Lays the user manual (Markdown) out on A4 pages and writes it as a PDF:
 //   kelvane_make_manual manual.md 用户手册.pdf
+// Pictures are named relative to the manual's folder.
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QUrl>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -21,6 +24,7 @@ int main(int argc, char* argv[]) {
   }
   QTextDocument manual;
   manual.setDefaultFont(QFont(QStringLiteral("WenQuanYi Micro Hei"), 10));
+  manual.setBaseUrl(QUrl::fromLocalFile(QFileInfo(source).absolutePath() + QLatin1Char('/')));
   manual.setMarkdown(QString::fromUtf8(source.readAll()));
 
   QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
