@@ -720,25 +720,14 @@ double signedArea(const GridStrokeF& ring) {
   return sum / 2;
 }
 
-// Cuts a simplified path where a writer would lift the pen: at sharp corners other than those
-// drawn through. A hook shorter than `hook` stays on the stroke it ends.
-std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hook) {
-  const bool closed = line.size() > 3 && norm(minus(line.front(), line.back())) < 1e-9;
-  if (closed) {
-    // Clockwise from the top left corner, so that the top is drawn rightwards.
-    if (signedArea(line) > 0) std::reverse(line.begin(), line.end());
-    line.pop_back();
-    size_t start = 0;
-    for (size_t i = 1; i < line.size(); ++i)
-      if (line[i].y - line[i].x > line[start].y - line[start].x) start = i;
-    std::rotate(line.begin(), line.begin() + static_cast<long>(start), line.end());
-    line.push_back(line.front());
-  } else {
-    orient(line);
-  }
+// The corners of a simplified path where a writer going along it would lift the pen: sharp
+// ones other than those drawn through. A hook shorter than `hook` stays on the stroke it ends.
+std::vector<size_t> cornersToCut(const GridStrokeF& line, bool closed, double reach,
+                                 double hook) {
   const size_t n = closed ? line.size() - 1 : line.size();
   std::vector<double> along(line.size(), 0);
-  for (size_t i = 1; i < line.size(); ++i) along[i] = along[i - 1] + norm(minus(line[i], line[i - 1]));
+  for (size_t i = 1; i < line.size(); ++i)
+    along[i] = along[i - 1] + norm(minus(line[i], line[i - 1]));
   const double total = along.back();
   std::vector<size_t> cuts;
   std::vector<double> sharpness;
@@ -761,11 +750,41 @@ std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hoo
     if (sharpness.back() < sharpness.front()) cuts.front() = cuts.back();
     cuts.pop_back();
   }
+  return cuts;
+}
+
+// Cuts a simplified path into the strokes a writer would draw, each oriented as written.
+std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hook) {
+  const bool closed = line.size() > 3 && norm(minus(line.front(), line.back())) < 1e-9;
+  std::vector<size_t> cuts;
+  if (closed) {
+    // Clockwise from the top left corner, so that the top is drawn rightwards.
+    if (signedArea(line) > 0) std::reverse(line.begin(), line.end());
+    line.pop_back();
+    size_t start = 0;
+    for (size_t i = 1; i < line.size(); ++i)
+      if (line[i].y - line[i].x > line[start].y - line[start].x) start = i;
+    std::rotate(line.begin(), line.begin() + static_cast<long>(start), line.end());
+    line.push_back(line.front());
+    cuts = cornersToCut(line, true, reach, hook);
+  } else {
+    // Which corners a writer turns without lifting the pen depends on the way the line is
+    // drawn: of the two ways, the one with fewer lifts.
+    orient(line);
+    cuts = cornersToCut(line, false, reach, hook);
+    GridStrokeF reversed(line.rbegin(), line.rend());
+    std::vector<size_t> reversedCuts = cornersToCut(reversed, false, reach, hook);
+    if (reversedCuts.size() < cuts.size()) {
+      line = std::move(reversed);
+      cuts = std::move(reversedCuts);
+    }
+  }
   std::vector<GridStrokeF> pieces;
   if (cuts.empty()) {
     pieces.push_back(std::move(line));
     return pieces;
   }
+  const size_t n = closed ? line.size() - 1 : line.size();
   if (closed) {
     for (size_t c = 0; c < cuts.size(); ++c) {
       const size_t from = cuts[c], to = cuts[(c + 1) % cuts.size()];
@@ -782,7 +801,8 @@ std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hoo
   size_t from = 0;
   cuts.push_back(n - 1);
   for (size_t to : cuts) {
-    GridStrokeF piece(line.begin() + static_cast<long>(from), line.begin() + static_cast<long>(to) + 1);
+    GridStrokeF piece(line.begin() + static_cast<long>(from),
+                      line.begin() + static_cast<long>(to) + 1);
     orient(piece);
     pieces.push_back(std::move(piece));
     from = to;
@@ -856,9 +876,15 @@ std::vector<GridStroke> centreLineStrokes(const Bitmap& bitmap, const PixelGrid&
       if (stroke.size() >= 2) strokes.push_back(std::move(stroke));
     }
   }
-  std::stable_sort(strokes.begin(), strokes.end(), [](const GridStroke& a, const GridStroke& b) {
+  // Of strokes from one point the steeper comes first: the left side of 口 before its top.
+  const auto steepness = [](const GridStroke& s) {
+    const double dx = s[1].x - s[0].x, dy = s[1].y - s[0].y;
+    return -dy / std::hypot(dx, dy);
+  };
+  std::stable_sort(strokes.begin(), strokes.end(), [&](const GridStroke& a, const GridStroke& b) {
     if (a.front().y != b.front().y) return a.front().y > b.front().y;
-    return a.front().x < b.front().x;
+    if (a.front().x != b.front().x) return a.front().x < b.front().x;
+    return steepness(a) > steepness(b);
   });
   return strokes;
 }

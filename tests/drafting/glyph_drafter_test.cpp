@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "drafting/glyph_drafter.h"
+
+namespace {
+
+// WenQuanYi Micro Hei (fonts-wqy-microhei) on a BIGFONT grid of 48, all above the baseline.
+class WenQuanYi : public testing::Test {
+ protected:
+  void SetUp() override {
+    const FaceFile face = faceFileOf("WenQuanYi Micro Hei");
+    ASSERT_FALSE(face.path.empty()) << "fonts-wqy-microhei is not installed";
+    std::string error;
+    drafter = GlyphDrafter::open(face.path, face.index, &error);
+    ASSERT_TRUE(drafter) << error;
+  }
+  DraftedGlyph draft(char32_t c, DraftMode mode = DraftMode::CentreLine) {
+    return drafter->draft(c, true, grid, mode);
+  }
+  const DraftGrid grid{48, 0};
+  std::unique_ptr<GlyphDrafter> drafter;
+};
+
+}  // namespace
+
+TEST(FaceFiles, UnknownFamiliesAndFilesAreRefused) {
+  EXPECT_TRUE(faceFileOf("No Such Family Kelvane").path.empty());
+  std::string error;
+  EXPECT_FALSE(GlyphDrafter::open("/nonexistent/font.ttf", 0, &error));
+  EXPECT_NE(error.find("/nonexistent/font.ttf"), std::string::npos);
+}
+
+// The hanzi sit inside the grid and fill most of it; 一 is one level stroke, 十 two.
+TEST_F(WenQuanYi, HanziFillTheGridWithTheirStrokes) {
+  const DraftedGlyph one = draft(U'一');
+  ASSERT_TRUE(one.found);
+  EXPECT_EQ(one.advance, 48);
+  ASSERT_EQ(one.strokes.size(), 1u);
+  const GridStroke& level = one.strokes[0];
+  EXPECT_LT(level.front().x, level.back().x);
+  EXPECT_LE(std::abs(level.back().y - level.front().y), 2);
+  EXPECT_GT(level.back().x - level.front().x, 30);
+
+  const DraftedGlyph ten = draft(U'十');
+  ASSERT_EQ(ten.strokes.size(), 2u);
+  int low = 48, high = 0;
+  for (const GridStroke& s : ten.strokes) {
+    for (const GridPoint& p : s) {
+      EXPECT_GE(p.x, 0);
+      EXPECT_LE(p.x, 48);
+      low = std::min(low, p.y);
+      high = std::max(high, p.y);
+    }
+  }
+  EXPECT_GE(low, 0);
+  EXPECT_LE(high, 48);
+  EXPECT_GT(high - low, 28);
+
+  EXPECT_FALSE(draft(U'\uE000').found);  // the face has no private-use glyphs
+}
+
+TEST_F(WenQuanYi, OutlinesAreClosedContours) {
+  const DraftedGlyph mouth = draft(U'口', DraftMode::Outline);
+  ASSERT_EQ(mouth.strokes.size(), 2u);  // outside and inside
+  for (const GridStroke& contour : mouth.strokes) {
+    ASSERT_GE(contour.size(), 5u);
+    EXPECT_EQ(contour.front().x, contour.back().x);
+    EXPECT_EQ(contour.front().y, contour.back().y);
+    for (size_t i = 1; i < contour.size(); ++i)
+      EXPECT_FALSE(contour[i].x == contour[i - 1].x && contour[i].y == contour[i - 1].y);
+  }
+}
