@@ -611,14 +611,70 @@ std::vector<std::vector<Pt>> SkeletonGraph::paths() const {
   return result;
 }
 
-Mask skeletonMask(const Bitmap& bitmap, double pixelsPerUnit, std::vector<double>* distances) {
+// The skeleton; the ink it was thinned from and its distances when asked for.
+Mask skeletonMask(const Bitmap& bitmap, double pixelsPerUnit, std::vector<double>* distances,
+                  Mask* inkOut = nullptr) {
   Mask ink = inkOf(bitmap);
   const int unitArea = static_cast<int>(pixelsPerUnit * pixelsPerUnit);
   removeSmallPieces(ink, 0, std::max(4, unitArea / 2));
   removeSmallPieces(ink, 1, std::max(4, unitArea / 2));
   if (distances) *distances = squaredDistances(ink);
+  if (inkOut) *inkOut = ink;
   thin(ink);
   return ink;
+}
+
+// The pieces of ink no path runs over, each as a dot: a line along its longer side, ending half
+// its breadth in from either end and at least a grid unit long, so that it stays a stroke on
+// whole units. Thinning leaves little or nothing of a dot.
+std::vector<std::vector<Pt>> dotsMissed(const Mask& ink, const std::vector<std::vector<Pt>>& paths,
+                                        double pixelsPerUnit) {
+  std::vector<int> label(ink.size(), -1);
+  struct Box {
+    int left, top, right, bottom;  // pixels, right and bottom outside
+  };
+  std::vector<Box> boxes;
+  std::vector<std::pair<int, int>> stack;
+  for (int y = 0; y < ink.height(); ++y) {
+    for (int x = 0; x < ink.width(); ++x) {
+      if (!ink.at(x, y) || label[ink.index(x, y)] >= 0) continue;
+      const int id = static_cast<int>(boxes.size());
+      Box box{x, y, x + 1, y + 1};
+      label[ink.index(x, y)] = id;
+      stack = {{x, y}};
+      while (!stack.empty()) {
+        const auto [px, py] = stack.back();
+        stack.pop_back();
+        box = {std::min(box.left, px), std::min(box.top, py), std::max(box.right, px + 1),
+               std::max(box.bottom, py + 1)};
+        for (int k = 0; k < 8; ++k) {
+          const int nx = px + kDx[k], ny = py + kDy[k];
+          if (!ink.at(nx, ny) || label[ink.index(nx, ny)] >= 0) continue;
+          label[ink.index(nx, ny)] = id;
+          stack.emplace_back(nx, ny);
+        }
+      }
+      boxes.push_back(box);
+    }
+  }
+  std::vector<bool> crossed(boxes.size(), false);
+  for (const std::vector<Pt>& path : paths) {
+    for (const Pt& p : path) {
+      const int x = static_cast<int>(std::floor(p.x)), y = static_cast<int>(std::floor(p.y));
+      if (ink.inside(x, y) && label[ink.index(x, y)] >= 0) crossed[label[ink.index(x, y)]] = true;
+    }
+  }
+  std::vector<std::vector<Pt>> dots;
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    if (crossed[i]) continue;
+    const Box& b = boxes[i];
+    const double w = b.right - b.left, h = b.bottom - b.top;
+    const Pt centre{(b.left + b.right) / 2.0, (b.top + b.bottom) / 2.0};
+    const double half = std::max(std::max(w, h) - std::min(w, h), pixelsPerUnit) / 2;
+    const Pt along = w >= h ? Pt{half, 0} : Pt{0, half};
+    dots.push_back({centre - along, centre + along});
+  }
+  return dots;
 }
 
 double distanceToSegment(GridPointF p, GridPointF a, GridPointF b) {
@@ -851,11 +907,15 @@ GridStrokeF simplified(const GridStrokeF& line, double tolerance) {
 std::vector<GridStrokeF> centreLinePaths(const Bitmap& bitmap, const PixelGrid& grid) {
   if (bitmap.width <= 0 || bitmap.height <= 0 || grid.pixelsPerUnit <= 0) return {};
   std::vector<double> distances;
-  const Mask skeleton = skeletonMask(bitmap, grid.pixelsPerUnit, &distances);
+  Mask ink(0, 0);
+  const Mask skeleton = skeletonMask(bitmap, grid.pixelsPerUnit, &distances, &ink);
   SkeletonGraph graph(skeleton, distances, grid.pixelsPerUnit);
   graph.tidy();
+  std::vector<std::vector<Pt>> pixelPaths = graph.paths();
+  for (std::vector<Pt>& dot : dotsMissed(ink, pixelPaths, grid.pixelsPerUnit))
+    pixelPaths.push_back(std::move(dot));
   std::vector<GridStrokeF> paths;
-  for (const std::vector<Pt>& pixels : graph.paths()) {
+  for (const std::vector<Pt>& pixels : pixelPaths) {
     GridStrokeF path;
     path.reserve(pixels.size());
     for (const Pt& p : pixels)

@@ -22,12 +22,9 @@ constexpr int kMostCurveSegments = 64;
 // From font units to grid units.
 struct Fit {
   double scale = 1;
-  double descent = 0;  // font units, positive below the baseline
-  double below = 0;    // grid units
+  double raise = 0;  // grid units the face's baseline lies above the grid's
 
-  GridPointF apply(double x, double y) const {
-    return {x * scale, (y + descent) * scale - below};
-  }
+  GridPointF apply(double x, double y) const { return {x * scale, y * scale + raise}; }
 };
 
 GridStroke onWholeUnits(const GridStrokeF& line) {
@@ -122,8 +119,9 @@ struct GlyphDrafter::Face {
     Fit fit;
     const double extent = ascent + descent;
     fit.scale = extent > 0 ? (grid.above + grid.below) / extent : 1;
-    fit.descent = descent;
-    fit.below = grid.below;
+    // A grid with nothing below its baseline (a new BIGFONT's) holds the characters wholly
+    // above it, as big fonts are drawn: the face's descent line goes onto the baseline.
+    if (grid.below == 0) fit.raise = descent * fit.scale;
     return fit;
   }
 
