@@ -18,6 +18,8 @@ constexpr unsigned kUseTypoMetrics = 1u << 7;
 
 constexpr double kCurveTolerance = 0.25;  // grid units
 constexpr int kMostCurveSegments = 64;
+// Pixels a side: a glyph reaching far out of its em box is not rendered.
+constexpr double kLargestBitmap = 4096;
 
 // From font units to grid units.
 struct Fit {
@@ -194,9 +196,10 @@ bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit
   // A blank unit around the glyph, so that the thinning sees its edges.
   const double left = std::floor(minX) - 1, top = std::ceil(maxY) + 1;
   const double right = std::ceil(maxX) + 1, bottom = std::floor(minY) - 1;
-  bitmap.width = static_cast<int>(std::lround((right - left) * pixelsPerUnit));
-  bitmap.height = static_cast<int>(std::lround((top - bottom) * pixelsPerUnit));
-  if (bitmap.width > 8192 || bitmap.height > 8192) return true;  // a broken glyph: left blank
+  const double width = (right - left) * pixelsPerUnit, height = (top - bottom) * pixelsPerUnit;
+  if (!(width <= kLargestBitmap && height <= kLargestBitmap)) return true;  // broken: left blank
+  bitmap.width = static_cast<int>(std::lround(width));
+  bitmap.height = static_cast<int>(std::lround(height));
   bitmap.coverage.assign(static_cast<size_t>(bitmap.width) * bitmap.height, 0);
   place.left = left;
   place.top = top;

@@ -95,6 +95,96 @@ TEST(CentreLine, ARingIsClosedAndABoxIsWrittenInThree) {
   expectRuns(box[2], {8, 8}, {40, 8});  // the bottom
 }
 
+// Corners a writer turns in one stroke (right then down, down then right) stay whole, as does
+// a short hook; other sharp corners are cut, and three arms meeting evenly go apart.
+TEST(CentreLine, CornersAreCutWhereTheyAreWrittenApart) {
+  const auto turnDown = strokesOf(drawn([](double x, double y) {
+    return inRect(x, y, 4, 36, 40, 40) || inRect(x, y, 36, 4, 40, 40);
+  }));
+  ASSERT_EQ(turnDown.size(), 1u);
+  expectRuns(turnDown[0], {6, 38}, {38, 6});
+
+  const auto turnRight = strokesOf(drawn([](double x, double y) {
+    return inRect(x, y, 4, 4, 8, 40) || inRect(x, y, 4, 4, 40, 8);
+  }));
+  ASSERT_EQ(turnRight.size(), 1u);
+  expectRuns(turnRight[0], {6, 38}, {38, 6});
+
+  const auto hooked = strokesOf(drawn([](double x, double y) {
+    return inRect(x, y, 30, 6, 34, 42) || inRect(x, y, 27, 6, 34, 10);
+  }));
+  ASSERT_EQ(hooked.size(), 1u);
+
+  // An upturned V: up to the right and down again is no way a stroke is written.
+  const auto roof = strokesOf(drawn([](double x, double y) {
+    const double apex = 40 - 1.4 * std::abs(x - 24);
+    return x > 6 && x < 42 && y < apex && y > apex - 4;
+  }));
+  EXPECT_EQ(roof.size(), 2u);
+
+  const auto threeArms = strokesOf(drawn([](double x, double y) {
+    const double dx = x - 24, dy = y - 24;
+    const double r = std::hypot(dx, dy);
+    if (r > 18) return false;
+    for (double a : {M_PI / 2, M_PI / 2 + 2 * M_PI / 3, M_PI / 2 + 4 * M_PI / 3}) {
+      const double along = dx * std::cos(a) + dy * std::sin(a);
+      const double across = -dx * std::sin(a) + dy * std::cos(a);
+      if (along > -1 && std::abs(across) < 2) return true;
+    }
+    return false;
+  }));
+  EXPECT_EQ(threeArms.size(), 3u);
+}
+
+// The strokes come out alike however finely the glyph is rendered.
+TEST(CentreLine, TheResolutionChangesNoStroke) {
+  for (double ppu : {4.0, 8.0}) {
+    Bitmap b;
+    b.width = b.height = static_cast<int>(kSide * ppu);
+    b.coverage.resize(static_cast<size_t>(b.width) * b.height);
+    for (int r = 0; r < b.height; ++r) {
+      for (int c = 0; c < b.width; ++c) {
+        const double x = (c + 0.5) / ppu, y = kSide - (r + 0.5) / ppu;
+        b.coverage[static_cast<size_t>(r) * b.width + c] =
+            inRect(x, y, 4, 20, 40, 24) || inRect(x, y, 20, 4, 24, 40) ? 255 : 0;
+      }
+    }
+    const auto cross = centreLineStrokes(b, PixelGrid{ppu, 0, kSide});
+    ASSERT_EQ(cross.size(), 2u) << ppu;
+    expectRuns(cross[0], {22, 38}, {22, 6});
+    expectRuns(cross[1], {6, 22}, {38, 22});
+  }
+}
+
+// Thinning leaves next to nothing of a dot; it still becomes a short stroke where it lies.
+TEST(CentreLine, DotsBecomeShortStrokes) {
+  const auto dotted = strokesOf(drawn([](double x, double y) {
+    return std::hypot(x - 12, y - 30) < 1.8 || inRect(x, y, 10, 6, 14, 24);
+  }));
+  ASSERT_EQ(dotted.size(), 2u);
+  const GridStroke& dot = dotted[0];
+  for (const GridPoint& p : dot) EXPECT_LE(std::hypot(p.x - 12, p.y - 30), 1.5);
+  expectRuns(dotted[1], {12, 22}, {12, 8});
+}
+
+TEST(Simplified, KeepsCornersWithinTheToleranceOpenOrClosed) {
+  const GridStrokeF bent = {{0, 0}, {1, 0.2}, {2, 0}, {3, 0.1}, {4, 0}, {4, 1}, {4, 2}, {4, 3}};
+  const GridStrokeF open = simplified(bent, 0.5);
+  ASSERT_EQ(open.size(), 3u);
+  EXPECT_EQ(open[1].x, 4);
+  EXPECT_EQ(open[1].y, 0);
+
+  GridStrokeF square;
+  for (int i = 0; i < 4; ++i) square.push_back({double(i), 0});
+  for (int i = 0; i < 4; ++i) square.push_back({4, double(i)});
+  for (int i = 4; i > 0; --i) square.push_back({double(i), 4});
+  for (int i = 4; i >= 0; --i) square.push_back({0, double(i)});
+  const GridStrokeF closed = simplified(square, 0.5);
+  EXPECT_EQ(closed.size(), 5u);  // four corners, the first again at the end
+  EXPECT_EQ(closed.front().x, closed.back().x);
+  EXPECT_EQ(closed.front().y, closed.back().y);
+}
+
 TEST(CentreLine, BlankAndSpeckledBitmapsDraftNothing) {
   EXPECT_TRUE(strokesOf(drawn([](double, double) { return false; })).empty());
   EXPECT_TRUE(strokesOf(drawn([](double x, double y) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "drafting/draft_many.h"
 #include "drafting/glyph_drafter.h"
 
 namespace {
@@ -71,5 +72,62 @@ TEST_F(WenQuanYi, OutlinesAreClosedContours) {
     EXPECT_EQ(contour.front().y, contour.back().y);
     for (size_t i = 1; i < contour.size(); ++i)
       EXPECT_FALSE(contour[i].x == contour[i - 1].x && contour[i].y == contour[i - 1].y);
+  }
+}
+
+// Below the baseline only where the grid has room there: T stands on the baseline of an ASCII
+// grid, hanzi on the bottom of a BIGFONT grid, g hangs below an ASCII baseline.
+TEST_F(WenQuanYi, TheBaselineGoesOntoTheGridsAndAdvancesScale) {
+  const auto lowest = [](const DraftedGlyph& d) {
+    int low = 1000;
+    for (const GridStroke& s : d.strokes)
+      for (const GridPoint& p : s) low = std::min(low, p.y);
+    return low;
+  };
+  const DraftGrid ascii{32, 16};
+  const DraftedGlyph tee = drafter->draft(U'T', false, ascii, DraftMode::Outline);
+  EXPECT_EQ(lowest(tee), 0);
+  EXPECT_LT(lowest(drafter->draft(U'g', false, ascii, DraftMode::Outline)), -5);
+  EXPECT_GE(lowest(draft(U'口', DraftMode::Outline)), 2);
+  EXPECT_EQ(draft(U'T').advance, 48);
+  EXPECT_GT(tee.advance, 10);
+  EXPECT_LT(tee.advance, 32);
+  EXPECT_LT(drafter->draft(U'i', false, ascii, DraftMode::Outline).advance, tee.advance);
+}
+
+// The rendering the centre lines come from lies where the outline does.
+TEST_F(WenQuanYi, TheRenderingLiesUnderTheOutline) {
+  Bitmap bitmap;
+  PixelGrid place;
+  ASSERT_TRUE(drafter->render(U'口', grid, 4, bitmap, place));
+  for (const GridStroke& contour : draft(U'口', DraftMode::Outline).strokes) {
+    for (const GridPoint& p : contour) {
+      // A contour point is on the ink's edge: ink within a unit of it, blank too.
+      bool ink = false, blank = false;
+      for (int dy = -4; dy <= 4; ++dy) {
+        for (int dx = -4; dx <= 4; ++dx) {
+          const int c = static_cast<int>((p.x - place.left) * 4) + dx;
+          const int r = static_cast<int>((place.top - p.y) * 4) + dy;
+          if (c < 0 || r < 0 || c >= bitmap.width || r >= bitmap.height) continue;
+          (bitmap.at(c, r) > 128 ? ink : blank) = true;
+        }
+      }
+      EXPECT_TRUE(ink && blank) << p.x << "," << p.y;
+    }
+  }
+}
+
+TEST_F(WenQuanYi, DraftingOnTwoThreadsKeepsTheOrder) {
+  const std::vector<DraftRequest> asked = {
+      {U'永', true}, {U'\uE000', true}, {U'A', false}, {U'国', true}, {U'一', true}};
+  const std::vector<DraftedGlyph> drafted =
+      draftMany(faceFileOf("WenQuanYi Micro Hei"), asked, grid, DraftMode::CentreLine, 2, nullptr);
+  ASSERT_EQ(drafted.size(), asked.size());
+  for (size_t i = 0; i < asked.size(); ++i) {
+    const DraftedGlyph alone = drafter->draft(asked[i].unicode, asked[i].doubleByte, grid,
+                                              DraftMode::CentreLine);
+    EXPECT_EQ(drafted[i].found, alone.found);
+    EXPECT_EQ(drafted[i].advance, alone.advance);
+    EXPECT_EQ(drafted[i].strokes.size(), alone.strokes.size());
   }
 }
