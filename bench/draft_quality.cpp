@@ -1,5 +1,5 @@
-// draft_quality [SHEET.png [CHARACTERS]]: how well the centre-line drafting follows WenQuanYi Micro Hei.
-// On 500 GB2312 hanzi (every 13th in code order) drafted on a BIGFONT grid of 48 it prints
+// draft_quality [SHEET.png [CHARACTERS]]: how well the centre-line drafting follows WenQuanYi Micro
+// Hei. On 500 GB2312 hanzi (every 13th in code order) drafted on a BIGFONT grid of 48 it prints
 //  - the share of drafted stroke length lying on the glyph widened by half a grid unit,
 //  - the share of the glyph's own centre line, thinned at twice the resolution, lying within
 //    one grid unit of a drafted stroke,
@@ -55,19 +55,21 @@ std::vector<Segment> segmentsOf(const DraftedGlyph& glyph) {
   std::vector<Segment> segments;
   for (const GridStroke& s : glyph.strokes)
     for (size_t i = 1; i < s.size(); ++i)
-      segments.push_back({{double(s[i - 1].x), double(s[i - 1].y)}, {double(s[i].x), double(s[i].y)}});
+      segments.push_back(
+          {{double(s[i - 1].x), double(s[i - 1].y)}, {double(s[i].x), double(s[i].y)}});
   return segments;
 }
 
 double distanceTo(const Segment& s, GridPointF p) {
   const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y, len2 = dx * dx + dy * dy;
-  const double t = len2 > 0 ? std::clamp(((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / len2, 0.0, 1.0) : 0;
+  const double t =
+      len2 > 0 ? std::clamp(((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / len2, 0.0, 1.0) : 0;
   return std::hypot(p.x - s.a.x - t * dx, p.y - s.a.y - t * dy);
 }
 
 struct Measure {
-  double drawn = 0, drawnOnInk = 0;        // grid units of drafted line
-  double centre = 0, centreCovered = 0;    // skeleton pixels
+  double drawn = 0, drawnOnInk = 0;      // grid units of drafted line
+  double centre = 0, centreCovered = 0;  // skeleton pixels
 };
 
 // Adds one glyph's figures: its drafted line sampled every tenth of a unit against its ink
@@ -95,7 +97,8 @@ void measure(GlyphDrafter& drafter, char32_t unicode, const DraftedGlyph& draft,
     for (int i = 0; i < steps; ++i) {
       const double t = (i + 0.5) / steps;
       m.drawn += len / steps;
-      if (inkNear({s.a.x + (s.b.x - s.a.x) * t, s.a.y + (s.b.y - s.a.y) * t})) m.drawnOnInk += len / steps;
+      if (inkNear({s.a.x + (s.b.x - s.a.x) * t, s.a.y + (s.b.y - s.a.y) * t}))
+        m.drawnOnInk += len / steps;
     }
   }
   const std::vector<uint8_t> skeleton = skeletonOf(bitmap, ppu);
@@ -181,7 +184,8 @@ void writeSheet(const std::string& path, GlyphDrafter& drafter, const std::vecto
     }
   }
   painter.end();
-  if (!sheet.save(QString::fromStdString(path))) std::fprintf(stderr, "cannot write %s\n", path.c_str());
+  if (!sheet.save(QString::fromStdString(path)))
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
 #else
   (void)drafter;
   (void)chars;
@@ -195,9 +199,11 @@ void writeSheet(const std::string& path, GlyphDrafter& drafter, const std::vecto
 int main(int argc, char** argv) {
   const FaceFile face = faceFileOf("WenQuanYi Micro Hei");
   std::string error;
-  std::unique_ptr<GlyphDrafter> drafter = face.path.empty() ? nullptr : GlyphDrafter::open(face.path, face.index, &error);
+  std::unique_ptr<GlyphDrafter> drafter =
+      face.path.empty() ? nullptr : GlyphDrafter::open(face.path, face.index, &error);
   if (!drafter) {
-    std::fprintf(stderr, "WenQuanYi Micro Hei cannot be opened (fonts-wqy-microhei) %s\n", error.c_str());
+    std::fprintf(stderr, "WenQuanYi Micro Hei cannot be opened (fonts-wqy-microhei) %s\n",
+                 error.c_str());
     return 1;
   }
   if (argc > 2) {
@@ -217,7 +223,8 @@ int main(int argc, char** argv) {
   std::vector<DraftRequest> all;
   for (uint16_t code : gb2312HanziCodes()) all.push_back({unicodeOfGbk(code), true});
   std::vector<char32_t> sample;
-  for (int i = 0; i < kSample && size_t(i) * kStep < all.size(); ++i) sample.push_back(all[i * kStep].unicode);
+  for (int i = 0; i < kSample && size_t(i) * kStep < all.size(); ++i)
+    sample.push_back(all[i * kStep].unicode);
 
   Measure m;
   int countsWithin = 0, counted = 0;
@@ -249,9 +256,12 @@ int main(int argc, char** argv) {
   size_t missing = 0;
   for (int run = 0; run < 3; ++run) {
     const auto start = std::chrono::steady_clock::now();
-    const std::vector<DraftedGlyph> drafted = draftMany(face, all, kGrid, DraftMode::CentreLine, 2, &error);
-    seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    missing = static_cast<size_t>(std::count_if(drafted.begin(), drafted.end(), [](const auto& d) { return !d.found; }));
+    const std::vector<DraftedGlyph> drafted =
+        draftMany(face, all, kGrid, DraftMode::CentreLine, 2, &error);
+    seconds.push_back(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    missing = static_cast<size_t>(
+        std::count_if(drafted.begin(), drafted.end(), [](const auto& d) { return !d.found; }));
   }
   std::sort(seconds.begin(), seconds.end());
   std::printf("drafting all %zu GB2312 hanzi on 2 threads: %.2f s (median of 3), %zu missing\n",

@@ -113,8 +113,8 @@ Mask inkOf(const Bitmap& bitmap) {
   for (int y = 0; y < bitmap.height; ++y) {
     for (int x = 0; x < bitmap.width; ++x) {
       const int sum = cov(x - 1, y - 1) + 2 * cov(x, y - 1) + cov(x + 1, y - 1) +
-                      2 * cov(x - 1, y) + 4 * cov(x, y) + 2 * cov(x + 1, y) +
-                      cov(x - 1, y + 1) + 2 * cov(x, y + 1) + cov(x + 1, y + 1);
+                      2 * cov(x - 1, y) + 4 * cov(x, y) + 2 * cov(x + 1, y) + cov(x - 1, y + 1) +
+                      2 * cov(x, y + 1) + cov(x + 1, y + 1);
       ink.set(x, y, sum >= 128 * 16);
     }
   }
@@ -135,10 +135,12 @@ void removeSmallPieces(Mask& mask, uint8_t value, int area) {
       stack = {{x, y}};
       seen[mask.index(x, y)] = 1;
       bool touchesFrame = false;
+      int size = 0;
       while (!stack.empty()) {
         const auto [px, py] = stack.back();
         stack.pop_back();
-        piece.emplace_back(px, py);
+        if (static_cast<int>(piece.size()) < area) piece.emplace_back(px, py);
+        ++size;
         for (int k = 0; k < neighbours; ++k) {
           const int nx = px + (value ? kDx[k] : dx4[k]), ny = py + (value ? kDy[k] : dy4[k]);
           if (!mask.inside(nx, ny)) {
@@ -152,7 +154,7 @@ void removeSmallPieces(Mask& mask, uint8_t value, int area) {
       }
       // The blank around the glyph is no hole, however small the bitmap.
       if (!value && touchesFrame) continue;
-      if (static_cast<int>(piece.size()) < area) {
+      if (size < area) {
         for (const auto& [px, py] : piece) mask.set(px, py, value ? 0 : 1);
       }
     }
@@ -160,28 +162,39 @@ void removeSmallPieces(Mask& mask, uint8_t value, int area) {
 }
 
 // Zhang-Suen thinning, then the corner pixels of staircases go, so that every pixel of a line
-// has just the two neighbours it runs between.
+// has just the two neighbours it runs between. After the first round only the neighbours of
+// pixels that went can go in the next: nothing else around a pixel has changed.
 void thin(Mask& mask) {
-  std::vector<std::pair<int, int>> ink, gone;
+  std::vector<std::pair<int, int>> candidates, gone, removed;
   for (int y = 0; y < mask.height(); ++y)
     for (int x = 0; x < mask.width(); ++x)
-      if (mask.at(x, y)) ink.emplace_back(x, y);
-  bool changed = true;
-  while (changed) {
-    changed = false;
+      if (mask.at(x, y)) candidates.emplace_back(x, y);
+  std::vector<uint8_t> queued(mask.size(), 0);
+  while (!candidates.empty()) {
+    removed.clear();
     for (int pass = 0; pass < 2; ++pass) {
       gone.clear();
-      for (const auto& [x, y] : ink) {
+      for (const auto& [x, y] : candidates) {
         if (mask.at(x, y) && (kRings.removable[mask.ring(x, y)] >> pass & 1))
           gone.emplace_back(x, y);
       }
       for (const auto& [x, y] : gone) mask.set(x, y, 0);
-      changed = changed || !gone.empty();
+      removed.insert(removed.end(), gone.begin(), gone.end());
     }
-    std::erase_if(ink, [&](const auto& p) { return !mask.at(p.first, p.second); });
+    candidates.clear();
+    for (const auto& [x, y] : removed) {
+      for (int k = 0; k < 8; ++k) {
+        const int nx = x + kDx[k], ny = y + kDy[k];
+        if (!mask.at(nx, ny) || queued[mask.index(nx, ny)]) continue;
+        queued[mask.index(nx, ny)] = 1;
+        candidates.emplace_back(nx, ny);
+      }
+    }
+    for (const auto& [x, y] : candidates) queued[mask.index(x, y)] = 0;
   }
-  for (const auto& [x, y] : ink)
-    if (kRings.corner[mask.ring(x, y)]) mask.set(x, y, 0);
+  for (int y = 0; y < mask.height(); ++y)
+    for (int x = 0; x < mask.width(); ++x)
+      if (mask.at(x, y) && kRings.corner[mask.ring(x, y)]) mask.set(x, y, 0);
 }
 
 // Squared distance of every ink pixel to the nearest blank one (Felzenszwalb and Huttenlocher).
@@ -568,8 +581,7 @@ std::vector<std::vector<Pt>> SkeletonGraph::paths() const {
     std::vector<std::tuple<double, int, int>> pairs;
     for (size_t i = 0; i < ends.size(); ++i) {
       for (size_t j = i + 1; j < ends.size(); ++j) {
-        const double cosine =
-            directions[i].x * directions[j].x + directions[i].y * directions[j].y;
+        const double cosine = directions[i].x * directions[j].x + directions[i].y * directions[j].y;
         if (cosine < -0.7) pairs.emplace_back(cosine, static_cast<int>(i), static_cast<int>(j));
       }
     }
@@ -778,8 +790,7 @@ double signedArea(const GridStrokeF& ring) {
 
 // The corners of a simplified path where a writer going along it would lift the pen: sharp
 // ones other than those drawn through. A hook shorter than `hook` stays on the stroke it ends.
-std::vector<size_t> cornersToCut(const GridStrokeF& line, bool closed, double reach,
-                                 double hook) {
+std::vector<size_t> cornersToCut(const GridStrokeF& line, bool closed, double reach, double hook) {
   const size_t n = closed ? line.size() - 1 : line.size();
   std::vector<double> along(line.size(), 0);
   for (size_t i = 1; i < line.size(); ++i)
@@ -869,7 +880,8 @@ std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hoo
 GridStroke onWholeUnits(const GridStrokeF& line) {
   GridStroke stroke;
   for (const GridPointF& p : line) {
-    const GridPoint q{static_cast<int32_t>(std::lround(p.x)), static_cast<int32_t>(std::lround(p.y))};
+    const GridPoint q{static_cast<int32_t>(std::lround(p.x)),
+                      static_cast<int32_t>(std::lround(p.y))};
     if (!stroke.empty() && stroke.back().x == q.x && stroke.back().y == q.y) continue;
     stroke.push_back(q);
   }

@@ -7,9 +7,10 @@
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <strings.h>
+
 #include <algorithm>
 #include <cmath>
-#include <strings.h>
 
 namespace {
 
@@ -93,14 +94,13 @@ int conicTo(const FT_Vector* control, const FT_Vector* to, void* user) {
 int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
   auto* sink = static_cast<ContourSink*>(user);
   const GridPointF p0 = sink->pen, p1 = sink->at(c1), p2 = sink->at(c2), p3 = sink->at(to);
-  const double d =
-      std::max(ContourSink::distance(p0, p1, p2), ContourSink::distance(p1, p2, p3));
+  const double d = std::max(ContourSink::distance(p0, p1, p2), ContourSink::distance(p1, p2, p3));
   const int n = ContourSink::segmentsFor(d, 6.0 / 8);
   for (int i = 1; i <= n; ++i) {
     const double t = static_cast<double>(i) / n, u = 1 - t;
     const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, e = t * t * t;
-    sink->lineTo({a * p0.x + b * p1.x + c * p2.x + e * p3.x,
-                  a * p0.y + b * p1.y + c * p2.y + e * p3.y});
+    sink->lineTo(
+        {a * p0.x + b * p1.x + c * p2.x + e * p3.x, a * p0.y + b * p1.y + c * p2.y + e * p3.y});
   }
   return 0;
 }
@@ -174,8 +174,8 @@ double GlyphDrafter::draftingResolution(int side) {
   return std::clamp(std::ceil(240.0 / std::max(side, 1)), 4.0, 20.0);
 }
 
-bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit,
-                          Bitmap& bitmap, PixelGrid& place) {
+bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit, Bitmap& bitmap,
+                          PixelGrid& place) {
   if (!face_->load(unicode)) return false;
   if (pixelsPerUnit <= 0) pixelsPerUnit = draftingResolution(grid.above + grid.below);
   const Fit fit = face_->fitFor(grid);
@@ -186,8 +186,8 @@ bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit
   double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
   std::vector<GridPointF> points(static_cast<size_t>(source.n_points));
   for (int i = 0; i < source.n_points; ++i) {
-    points[i] = fit.apply(static_cast<double>(source.points[i].x),
-                          static_cast<double>(source.points[i].y));
+    points[i] =
+        fit.apply(static_cast<double>(source.points[i].x), static_cast<double>(source.points[i].y));
     minX = std::min(minX, points[i].x);
     maxX = std::max(maxX, points[i].x);
     minY = std::min(minY, points[i].y);
@@ -231,9 +231,9 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
   drafted.found = true;
   const Fit fit = face_->fitFor(grid);
   const long advance =
-      doubleByte ? grid.above + grid.below
-                 : std::lround(static_cast<double>(face_->face->glyph->metrics.horiAdvance) *
-                               fit.scale);
+      doubleByte
+          ? grid.above + grid.below
+          : std::lround(static_cast<double>(face_->face->glyph->metrics.horiAdvance) * fit.scale);
   drafted.advance = static_cast<uint16_t>(std::clamp(advance, 0L, 65535L));
 
   if (mode == DraftMode::Outline) {
@@ -247,9 +247,8 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
         stroke.pop_back();
       if (stroke.size() < 2) continue;
       // Each contour starts at its top left point and comes back to it.
-      const auto start = std::max_element(stroke.begin(), stroke.end(), [](auto a, auto b) {
-        return a.y - a.x < b.y - b.x;
-      });
+      const auto start = std::max_element(stroke.begin(), stroke.end(),
+                                          [](auto a, auto b) { return a.y - a.x < b.y - b.x; });
       std::rotate(stroke.begin(), start, stroke.end());
       stroke.push_back(stroke.front());
       drafted.strokes.push_back(std::move(stroke));

@@ -18,8 +18,7 @@ class GlyphDrafter {
  public:
   // The face in the font file at `path` (face index `index`); null and *error set when it
   // cannot be opened.
-  static std::unique_ptr<GlyphDrafter> open(const std::string& path, int index,
-                                            std::string* error);
+  static std::unique_ptr<GlyphDrafter> open(const std::string& path, int index, std::string* error);
   ~GlyphDrafter();
   GlyphDrafter(const GlyphDrafter&) = delete;
   GlyphDrafter& operator=(const GlyphDrafter&) = delete;

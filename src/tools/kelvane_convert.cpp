@@ -9,6 +9,8 @@
 // makes a new font of the character set (the 6763 GB2312 hanzi, or printable ASCII) drafted
 // from a TrueType face, a family name or a font file, then writes it as above. The characters
 // are drafted along their centre lines (centre) or their contours (outline), on two threads.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,7 +18,6 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 #include "drafting/draft_many.h"
@@ -162,8 +163,7 @@ int writeFont(GShpFile& font, const std::string& output) {
                  leftOutReasonText(shape.reason));
   }
   for (uint16_t code : exported.notUnicode) {
-    std::fprintf(stderr, "%s: shape %u: no Unicode character has its code\n",
-                 output.c_str(), code);
+    std::fprintf(stderr, "%s: shape %u: no Unicode character has its code\n", output.c_str(), code);
   }
   if (!exported.leftOut.empty() || !exported.notUnicode.empty()) return 1;
   writeFileBytes(output, exported.bytes);
@@ -181,8 +181,7 @@ FaceFile draftFaceOf(const std::string& face) {
 
 int draft(const Options& options) {
   const bool hanzi = options.characterSet == "gb2312";
-  const uint8_t kind =
-      options.kind.value_or(hanzi ? GShpFile::kindBigfont : GShpFile::kindAscii);
+  const uint8_t kind = options.kind.value_or(hanzi ? GShpFile::kindBigfont : GShpFile::kindAscii);
   // As a new font of another format is made: an ASCII font two thirds above the baseline, the
   // other kinds all above it.
   const uint8_t side = options.gridSide;
@@ -217,8 +216,8 @@ int draft(const Options& options) {
     font->addShape(std::move(shape));
   }
   if (lacking > 0) {
-    std::fprintf(stderr, "%s: left out %zu characters the face lacks\n",
-                 options.draftFace.c_str(), lacking);
+    std::fprintf(stderr, "%s: left out %zu characters the face lacks\n", options.draftFace.c_str(),
+                 lacking);
   }
   return writeFont(*font, options.output);
 }

@@ -1,9 +1,10 @@
+#include "drafting/centre_line.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 
-#include "drafting/centre_line.h"
 #include "drafting/drafted_glyph.h"
 #include "model/shape.h"
 
@@ -45,9 +46,8 @@ void expectRuns(const GridStroke& s, GridPoint from, GridPoint to) {
 }  // namespace
 
 TEST(CentreLine, ABarIsOneStrokeFromItsLeftEnd) {
-  const auto strokes = strokesOf(drawn([](double x, double y) {
-    return inRect(x, y, 4, 20, 40, 24);
-  }));
+  const auto strokes =
+      strokesOf(drawn([](double x, double y) { return inRect(x, y, 4, 20, 40, 24); }));
   ASSERT_EQ(strokes.size(), 1u);
   expectRuns(strokes[0], {6, 22}, {38, 22});
   EXPECT_EQ(strokes[0].size(), 2u);  // a straight line needs no inner points
@@ -104,9 +104,8 @@ TEST(CentreLine, CornersAreCutWhereTheyAreWrittenApart) {
   ASSERT_EQ(turnDown.size(), 1u);
   expectRuns(turnDown[0], {6, 38}, {38, 6});
 
-  const auto turnRight = strokesOf(drawn([](double x, double y) {
-    return inRect(x, y, 4, 4, 8, 40) || inRect(x, y, 4, 4, 40, 8);
-  }));
+  const auto turnRight = strokesOf(drawn(
+      [](double x, double y) { return inRect(x, y, 4, 4, 8, 40) || inRect(x, y, 4, 4, 40, 8); }));
   ASSERT_EQ(turnRight.size(), 1u);
   expectRuns(turnRight[0], {6, 38}, {38, 6});
 
@@ -188,8 +187,8 @@ TEST(Simplified, KeepsCornersWithinTheToleranceOpenOrClosed) {
 TEST(CentreLine, BlankAndSpeckledBitmapsDraftNothing) {
   EXPECT_TRUE(strokesOf(drawn([](double, double) { return false; })).empty());
   EXPECT_TRUE(strokesOf(drawn([](double x, double y) {
-    return inRect(x, y, 10, 10, 10.4, 10.4);
-  })).empty());
+                return inRect(x, y, 10, 10, 10.4, 10.4);
+              })).empty());
   EXPECT_TRUE(centreLineStrokes(Bitmap{}, PixelGrid{}).empty());
 }
 

@@ -1,10 +1,11 @@
+#include "drafting/glyph_drafter.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "drafting/draft_many.h"
-#include "drafting/glyph_drafter.h"
 
 namespace {
 
@@ -124,8 +125,8 @@ TEST_F(WenQuanYi, DraftingOnTwoThreadsKeepsTheOrder) {
       draftMany(faceFileOf("WenQuanYi Micro Hei"), asked, grid, DraftMode::CentreLine, 2, nullptr);
   ASSERT_EQ(drafted.size(), asked.size());
   for (size_t i = 0; i < asked.size(); ++i) {
-    const DraftedGlyph alone = drafter->draft(asked[i].unicode, asked[i].doubleByte, grid,
-                                              DraftMode::CentreLine);
+    const DraftedGlyph alone =
+        drafter->draft(asked[i].unicode, asked[i].doubleByte, grid, DraftMode::CentreLine);
     EXPECT_EQ(drafted[i].found, alone.found);
     EXPECT_EQ(drafted[i].advance, alone.advance);
     EXPECT_EQ(drafted[i].strokes.size(), alone.strokes.size());

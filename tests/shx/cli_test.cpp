@@ -80,8 +80,7 @@ TEST_F(CompilerTool, TheConverterDraftsANewFontFromAFace) {
                                 " 2> '" + path("errors.txt") + "'";
     return WEXITSTATUS(std::system(command.c_str()));
   };
-  ASSERT_EQ(convert("--draft 'WenQuanYi Micro Hei' --set ascii '" + path("a.shp") +
-                    "' --grid 24"),
+  ASSERT_EQ(convert("--draft 'WenQuanYi Micro Hei' --set ascii '" + path("a.shp") + "' --grid 24"),
             0);
   GShpFile ascii;
   ascii.load(path("a.shp"));
@@ -93,9 +92,10 @@ TEST_F(CompilerTool, TheConverterDraftsANewFontFromAFace) {
   EXPECT_GE(ascii.findShape('T')->pointCount(), 4);  // two strokes, each from a pen-up move
   EXPECT_GT(ascii.findShape(' ')->width(), 0);
 
-  ASSERT_EQ(convert("--draft /usr/share/fonts/truetype/wqy/wqy-microhei.ttc:outline --set gb2312 '" +
-                    path("h.shp") + "'"),
-            0);
+  ASSERT_EQ(
+      convert("--draft /usr/share/fonts/truetype/wqy/wqy-microhei.ttc:outline --set gb2312 '" +
+              path("h.shp") + "'"),
+      0);
   GShpFile hanzi;
   hanzi.load(path("h.shp"));
   EXPECT_EQ(hanzi.kind(), GShpFile::kindBigfont);
