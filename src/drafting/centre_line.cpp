@@ -162,39 +162,28 @@ void removeSmallPieces(Mask& mask, uint8_t value, int area) {
 }
 
 // Zhang-Suen thinning, then the corner pixels of staircases go, so that every pixel of a line
-// has just the two neighbours it runs between. After the first round only the neighbours of
-// pixels that went can go in the next: nothing else around a pixel has changed.
+// has just the two neighbours it runs between.
 void thin(Mask& mask) {
-  std::vector<std::pair<int, int>> candidates, gone, removed;
+  std::vector<std::pair<int, int>> ink, gone;
   for (int y = 0; y < mask.height(); ++y)
     for (int x = 0; x < mask.width(); ++x)
-      if (mask.at(x, y)) candidates.emplace_back(x, y);
-  std::vector<uint8_t> queued(mask.size(), 0);
-  while (!candidates.empty()) {
-    removed.clear();
+      if (mask.at(x, y)) ink.emplace_back(x, y);
+  bool changed = true;
+  while (changed) {
+    changed = false;
     for (int pass = 0; pass < 2; ++pass) {
       gone.clear();
-      for (const auto& [x, y] : candidates) {
+      for (const auto& [x, y] : ink) {
         if (mask.at(x, y) && (kRings.removable[mask.ring(x, y)] >> pass & 1))
           gone.emplace_back(x, y);
       }
       for (const auto& [x, y] : gone) mask.set(x, y, 0);
-      removed.insert(removed.end(), gone.begin(), gone.end());
+      changed = changed || !gone.empty();
     }
-    candidates.clear();
-    for (const auto& [x, y] : removed) {
-      for (int k = 0; k < 8; ++k) {
-        const int nx = x + kDx[k], ny = y + kDy[k];
-        if (!mask.at(nx, ny) || queued[mask.index(nx, ny)]) continue;
-        queued[mask.index(nx, ny)] = 1;
-        candidates.emplace_back(nx, ny);
-      }
-    }
-    for (const auto& [x, y] : candidates) queued[mask.index(x, y)] = 0;
+    std::erase_if(ink, [&](const auto& p) { return !mask.at(p.first, p.second); });
   }
-  for (int y = 0; y < mask.height(); ++y)
-    for (int x = 0; x < mask.width(); ++x)
-      if (mask.at(x, y) && kRings.corner[mask.ring(x, y)]) mask.set(x, y, 0);
+  for (const auto& [x, y] : ink)
+    if (kRings.corner[mask.ring(x, y)]) mask.set(x, y, 0);
 }
 
 // Squared distance of every ink pixel to the nearest blank one (Felzenszwalb and Huttenlocher).
