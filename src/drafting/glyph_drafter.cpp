@@ -267,11 +267,20 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
   return drafted;
 }
 
-FaceFile faceFileOf(const std::string& family) {
+FaceFile faceFileOf(const std::string& listed) {
   FaceFile found;
-  if (family.empty() || !FcInit()) return found;
+  if (listed.empty() || !FcInit()) return found;
+  // Qt lists a family several foundries make as "Family [Foundry]".
+  std::string family = listed, foundry;
+  const size_t bracket = listed.rfind(" [");
+  if (bracket != std::string::npos && listed.back() == ']') {
+    family = listed.substr(0, bracket);
+    foundry = listed.substr(bracket + 2, listed.size() - bracket - 3);
+  }
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  if (!foundry.empty())
+    FcPatternAddString(pattern, FC_FOUNDRY, reinterpret_cast<const FcChar8*>(foundry.c_str()));
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result;
@@ -284,6 +293,10 @@ FaceFile faceFileOf(const std::string& family) {
   for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
     if (strcasecmp(reinterpret_cast<const char*>(name), family.c_str()) == 0) sameFamily = true;
   }
+  FcChar8* maker = nullptr;
+  if (!foundry.empty() && !(FcPatternGetString(match, FC_FOUNDRY, 0, &maker) == FcResultMatch &&
+                            strcasecmp(reinterpret_cast<const char*>(maker), foundry.c_str()) == 0))
+    sameFamily = false;
   FcChar8* file = nullptr;
   int index = 0;
   if (sameFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {

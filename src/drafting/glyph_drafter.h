@@ -43,7 +43,7 @@ class GlyphDrafter {
 };
 
 // The font file and face index fontconfig gives for a family name (as Qt's font database lists
-// families); path empty when there is none.
+// families, "Family [Foundry]" where several foundries make one); path empty when there is none.
 struct FaceFile {
   std::string path;
   int index = 0;

@@ -30,6 +30,11 @@ class WenQuanYi : public testing::Test {
 
 TEST(FaceFiles, UnknownFamiliesAndFilesAreRefused) {
   EXPECT_TRUE(faceFileOf("No Such Family Kelvane").path.empty());
+  // Qt's name of a family with its foundry: the foundry must be the face's.
+  const FaceFile mono = faceFileOf("WenQuanYi Micro Hei Mono [WQYF]");
+  EXPECT_EQ(mono.path, faceFileOf("WenQuanYi Micro Hei").path);
+  EXPECT_EQ(mono.index, 1);
+  EXPECT_TRUE(faceFileOf("WenQuanYi Micro Hei [urw]").path.empty());
   std::string error;
   EXPECT_FALSE(GlyphDrafter::open("/nonexistent/font.ttf", 0, &error));
   EXPECT_NE(error.find("/nonexistent/font.ttf"), std::string::npos);
