@@ -119,6 +119,7 @@ void measure(GlyphDrafter& drafter, char32_t unicode, const DraftedGlyph& draft,
 
 std::string utf8(char32_t c) {
   std::string s;
+  if (c < 0x80) return std::string(1, static_cast<char>(c));
   if (c < 0x800) {
     s += char(0xC0 | (c >> 6));
   } else {
