@@ -866,6 +866,8 @@ std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hoo
   return pieces;
 }
 
+}  // namespace
+
 GridStroke onWholeUnits(const GridStrokeF& line) {
   GridStroke stroke;
   for (const GridPointF& p : line) {
@@ -876,8 +878,6 @@ GridStroke onWholeUnits(const GridStrokeF& line) {
   }
   return stroke;
 }
-
-}  // namespace
 
 std::vector<uint8_t> skeletonOf(const Bitmap& bitmap, double pixelsPerUnit) {
   if (bitmap.width <= 0 || bitmap.height <= 0) return {};

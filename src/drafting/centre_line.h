@@ -46,5 +46,8 @@ std::vector<GridStrokeF> centreLinePaths(const Bitmap& bitmap, const PixelGrid& 
 // unit square gone.
 std::vector<uint8_t> skeletonOf(const Bitmap& bitmap, double pixelsPerUnit);
 
+// The line's points rounded to whole units, a point the same as the one before it dropped.
+GridStroke onWholeUnits(const GridStrokeF& line);
+
 // The points of a polyline kept by Douglas-Peucker simplification within `tolerance`.
 GridStrokeF simplified(const GridStrokeF& line, double tolerance);

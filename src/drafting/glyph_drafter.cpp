@@ -30,17 +30,6 @@ struct Fit {
   GridPointF apply(double x, double y) const { return {x * scale, y * scale + raise}; }
 };
 
-GridStroke onWholeUnits(const GridStrokeF& line) {
-  GridStroke stroke;
-  for (const GridPointF& p : line) {
-    const GridPoint q{static_cast<int32_t>(std::lround(p.x)),
-                      static_cast<int32_t>(std::lround(p.y))};
-    if (!stroke.empty() && stroke.back().x == q.x && stroke.back().y == q.y) continue;
-    stroke.push_back(q);
-  }
-  return stroke;
-}
-
 // Collects the contours of an outline in grid units, curves flattened.
 struct ContourSink {
   const Fit* fit;
