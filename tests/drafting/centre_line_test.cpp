@@ -14,14 +14,15 @@ constexpr double kPixelsPerUnit = 5;
 constexpr int kSide = 48;
 
 // A 48-unit bitmap inked where `inside` holds for the pixel's centre in grid units.
-Bitmap drawn(const std::function<bool(double x, double y)>& inside) {
+Bitmap drawn(const std::function<bool(double x, double y)>& inside,
+             double pixelsPerUnit = kPixelsPerUnit) {
   Bitmap b;
-  b.width = b.height = static_cast<int>(kSide * kPixelsPerUnit);
+  b.width = b.height = static_cast<int>(kSide * pixelsPerUnit);
   b.coverage.resize(static_cast<size_t>(b.width) * b.height);
   for (int r = 0; r < b.height; ++r)
     for (int c = 0; c < b.width; ++c)
       b.coverage[static_cast<size_t>(r) * b.width + c] =
-          inside((c + 0.5) / kPixelsPerUnit, kSide - (r + 0.5) / kPixelsPerUnit) ? 255 : 0;
+          inside((c + 0.5) / pixelsPerUnit, kSide - (r + 0.5) / pixelsPerUnit) ? 255 : 0;
   return b;
 }
 
@@ -53,14 +54,19 @@ TEST(CentreLine, ABarIsOneStrokeFromItsLeftEnd) {
   EXPECT_EQ(strokes[0].size(), 2u);  // a straight line needs no inner points
 }
 
-// Crossing lines continue straight through their meeting point, the upper stroke first.
+// Crossing lines continue straight through their meeting point, the upper stroke first, however
+// finely the bitmap is rendered.
 TEST(CentreLine, ACrossAndATAreTwoStrokes) {
-  const auto cross = strokesOf(drawn([](double x, double y) {
-    return inRect(x, y, 4, 20, 40, 24) || inRect(x, y, 20, 4, 24, 40);
-  }));
-  ASSERT_EQ(cross.size(), 2u);
-  expectRuns(cross[0], {22, 38}, {22, 6});
-  expectRuns(cross[1], {6, 22}, {38, 22});
+  for (double ppu : {4.0, 5.0, 8.0}) {
+    const auto cross = centreLineStrokes(
+        drawn([](double x,
+                 double y) { return inRect(x, y, 4, 20, 40, 24) || inRect(x, y, 20, 4, 24, 40); },
+              ppu),
+        PixelGrid{ppu, 0, kSide});
+    ASSERT_EQ(cross.size(), 2u) << ppu;
+    expectRuns(cross[0], {22, 38}, {22, 6});
+    expectRuns(cross[1], {6, 22}, {38, 22});
+  }
 
   const auto tee = strokesOf(drawn([](double x, double y) {
     return inRect(x, y, 4, 34, 40, 38) || inRect(x, y, 20, 4, 24, 34);
@@ -133,26 +139,6 @@ TEST(CentreLine, CornersAreCutWhereTheyAreWrittenApart) {
     return false;
   }));
   EXPECT_EQ(threeArms.size(), 3u);
-}
-
-// The strokes come out alike however finely the glyph is rendered.
-TEST(CentreLine, TheResolutionChangesNoStroke) {
-  for (double ppu : {4.0, 8.0}) {
-    Bitmap b;
-    b.width = b.height = static_cast<int>(kSide * ppu);
-    b.coverage.resize(static_cast<size_t>(b.width) * b.height);
-    for (int r = 0; r < b.height; ++r) {
-      for (int c = 0; c < b.width; ++c) {
-        const double x = (c + 0.5) / ppu, y = kSide - (r + 0.5) / ppu;
-        b.coverage[static_cast<size_t>(r) * b.width + c] =
-            inRect(x, y, 4, 20, 40, 24) || inRect(x, y, 20, 4, 24, 40) ? 255 : 0;
-      }
-    }
-    const auto cross = centreLineStrokes(b, PixelGrid{ppu, 0, kSide});
-    ASSERT_EQ(cross.size(), 2u) << ppu;
-    expectRuns(cross[0], {22, 38}, {22, 6});
-    expectRuns(cross[1], {6, 22}, {38, 22});
-  }
 }
 
 // Thinning leaves next to nothing of a dot; it still becomes a short stroke where it lies.

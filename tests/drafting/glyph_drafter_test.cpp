@@ -69,18 +69,6 @@ TEST_F(WenQuanYi, HanziFillTheGridWithTheirStrokes) {
   EXPECT_FALSE(draft(U'\uE000').found);  // the face has no private-use glyphs
 }
 
-TEST_F(WenQuanYi, OutlinesAreClosedContours) {
-  const DraftedGlyph mouth = draft(U'口', DraftMode::Outline);
-  ASSERT_EQ(mouth.strokes.size(), 2u);  // outside and inside
-  for (const GridStroke& contour : mouth.strokes) {
-    ASSERT_GE(contour.size(), 5u);
-    EXPECT_EQ(contour.front().x, contour.back().x);
-    EXPECT_EQ(contour.front().y, contour.back().y);
-    for (size_t i = 1; i < contour.size(); ++i)
-      EXPECT_FALSE(contour[i].x == contour[i - 1].x && contour[i].y == contour[i - 1].y);
-  }
-}
-
 // Below the baseline only where the grid has room there: T stands on the baseline of an ASCII
 // grid, hanzi on the bottom of a BIGFONT grid, g hangs below an ASCII baseline.
 TEST_F(WenQuanYi, TheBaselineGoesOntoTheGridsAndAdvancesScale) {
@@ -95,28 +83,34 @@ TEST_F(WenQuanYi, TheBaselineGoesOntoTheGridsAndAdvancesScale) {
   EXPECT_EQ(lowest(tee), 0);
   EXPECT_LT(lowest(drafter->draft(U'g', false, ascii, DraftMode::Outline)), -5);
   EXPECT_GE(lowest(draft(U'口', DraftMode::Outline)), 2);
-  EXPECT_EQ(draft(U'T').advance, 48);
   EXPECT_GT(tee.advance, 10);
   EXPECT_LT(tee.advance, 32);
   EXPECT_LT(drafter->draft(U'i', false, ascii, DraftMode::Outline).advance, tee.advance);
 }
 
-// The rendering the centre lines come from lies where the outline, curves flattened, does.
-TEST_F(WenQuanYi, TheRenderingLiesUnderTheOutline) {
+// Outlines are closed contours, curves flattened, lying where the rendering the centre lines
+// come from has its edges.
+TEST_F(WenQuanYi, OutlinesAreClosedContoursOnTheRenderingsEdges) {
+  EXPECT_EQ(draft(U'口', DraftMode::Outline).strokes.size(), 2u);  // outside and inside
   for (char32_t c : {U'口', U'O', U'永'}) {
     Bitmap bitmap;
     PixelGrid place;
     ASSERT_TRUE(drafter->render(c, grid, 4, bitmap, place));
     for (const GridStroke& contour : draft(c, DraftMode::Outline).strokes) {
+      ASSERT_GE(contour.size(), 4u);
+      EXPECT_EQ(contour.front().x, contour.back().x);
+      EXPECT_EQ(contour.front().y, contour.back().y);
+      for (size_t i = 1; i < contour.size(); ++i)
+        EXPECT_FALSE(contour[i].x == contour[i - 1].x && contour[i].y == contour[i - 1].y);
       for (const GridPoint& p : contour) {
         // A contour point is on the ink's edge: ink within a unit of it, blank too.
         bool ink = false, blank = false;
         for (int dy = -4; dy <= 4; ++dy) {
           for (int dx = -4; dx <= 4; ++dx) {
-            const int c = static_cast<int>((p.x - place.left) * 4) + dx;
-            const int r = static_cast<int>((place.top - p.y) * 4) + dy;
-            if (c < 0 || r < 0 || c >= bitmap.width || r >= bitmap.height) continue;
-            (bitmap.at(c, r) > 128 ? ink : blank) = true;
+            const int col = static_cast<int>((p.x - place.left) * 4) + dx;
+            const int row = static_cast<int>((place.top - p.y) * 4) + dy;
+            if (col < 0 || row < 0 || col >= bitmap.width || row >= bitmap.height) continue;
+            (bitmap.at(col, row) > 128 ? ink : blank) = true;
           }
         }
         EXPECT_TRUE(ink && blank) << p.x << "," << p.y;
