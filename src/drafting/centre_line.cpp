@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <map>
 #include <utility>
@@ -39,10 +40,21 @@ class Mask {
     return out;
   }
 
+  // By index, as index() gives it.
+  uint8_t atIndex(size_t i) const { return bits_[i]; }
+  void setIndex(size_t i, uint8_t v) { bits_[i] = v; }
+  ptrdiff_t stride() const { return width_ + 2; }
+  bool onFrame(size_t i) const {
+    const size_t x = i % static_cast<size_t>(stride()), y = i / static_cast<size_t>(stride());
+    return x == 0 || y == 0 || x == static_cast<size_t>(width_) + 1 ||
+           y == static_cast<size_t>(height_) + 1;
+  }
+
   // The neighbours set, as bits 0 to 7 in kDx order.
-  unsigned ring(int x, int y) const {
-    const uint8_t* row = &bits_[index(x, y)];
-    const size_t stride = static_cast<size_t>(width_) + 2;
+  unsigned ring(int x, int y) const { return ringAt(index(x, y)); }
+  unsigned ringAt(size_t i) const {
+    const uint8_t* row = &bits_[i];
+    const ptrdiff_t stride = width_ + 2;
     return (row[-stride] != 0) | (row[-stride + 1] != 0) << 1 | (row[1] != 0) << 2 |
            (row[stride + 1] != 0) << 3 | (row[stride] != 0) << 4 | (row[stride - 1] != 0) << 5 |
            (row[-1] != 0) << 6 | (row[-stride - 1] != 0) << 7;
@@ -102,21 +114,22 @@ struct RingTable {
 };
 const RingTable kRings;
 
-// Ink where the coverage, smoothed over 3 by 3 pixels, reaches half.
+// Ink where the coverage, smoothed over 3 by 3 pixels (1 2 1 across, then down), reaches half.
 Mask inkOf(const Bitmap& bitmap) {
-  Mask ink(bitmap.width, bitmap.height);
-  const auto cov = [&](int x, int y) -> int {
-    x = std::clamp(x, 0, bitmap.width - 1);
-    y = std::clamp(y, 0, bitmap.height - 1);
-    return bitmap.at(x, y);
-  };
-  for (int y = 0; y < bitmap.height; ++y) {
-    for (int x = 0; x < bitmap.width; ++x) {
-      const int sum = cov(x - 1, y - 1) + 2 * cov(x, y - 1) + cov(x + 1, y - 1) +
-                      2 * cov(x - 1, y) + 4 * cov(x, y) + 2 * cov(x + 1, y) + cov(x - 1, y + 1) +
-                      2 * cov(x, y + 1) + cov(x + 1, y + 1);
-      ink.set(x, y, sum >= 128 * 16);
-    }
+  const int w = bitmap.width, h = bitmap.height;
+  Mask ink(w, h);
+  std::vector<int> across(static_cast<size_t>(w) * h);
+  for (int y = 0; y < h; ++y) {
+    const uint8_t* row = &bitmap.coverage[static_cast<size_t>(y) * w];
+    int* out = &across[static_cast<size_t>(y) * w];
+    for (int x = 0; x < w; ++x)
+      out[x] = row[std::max(x - 1, 0)] + 2 * row[x] + row[std::min(x + 1, w - 1)];
+  }
+  for (int y = 0; y < h; ++y) {
+    const int* above = &across[static_cast<size_t>(std::max(y - 1, 0)) * w];
+    const int* here = &across[static_cast<size_t>(y) * w];
+    const int* below = &across[static_cast<size_t>(std::min(y + 1, h - 1)) * w];
+    for (int x = 0; x < w; ++x) ink.set(x, y, above[x] + 2 * here[x] + below[x] >= 128 * 16);
   }
   return ink;
 }
@@ -124,38 +137,40 @@ Mask inkOf(const Bitmap& bitmap) {
 // Pieces of `value` (4-connected for blank, 8-connected for ink) smaller than `area` pixels
 // take the other value: pinholes in the ink close and specks of ink go.
 void removeSmallPieces(Mask& mask, uint8_t value, int area) {
+  const ptrdiff_t s = mask.stride();
+  const std::array<ptrdiff_t, 8> all = {-s, -s + 1, 1, s + 1, s, s - 1, -1, -s - 1};
+  const std::array<ptrdiff_t, 4> edges = {-s, 1, s, -1};
+  const ptrdiff_t* offsets = value ? all.data() : edges.data();
   const int neighbours = value ? 8 : 4;
-  const std::array<int, 8> dx4 = {0, 1, 0, -1}, dy4 = {-1, 0, 1, 0};
+  // The frame counts as seen; a blank piece reaching it is the blank around the glyph.
   std::vector<uint8_t> seen(mask.size(), 0);
-  std::vector<std::pair<int, int>> piece, stack;
+  for (size_t i = 0; i < mask.size(); ++i) seen[i] = mask.onFrame(i) ? 2 : 0;
+  std::vector<size_t> piece, stack;
   for (int y = 0; y < mask.height(); ++y) {
     for (int x = 0; x < mask.width(); ++x) {
-      if (mask.at(x, y) != value || seen[mask.index(x, y)]) continue;
+      const size_t start = mask.index(x, y);
+      if (mask.atIndex(start) != value || seen[start]) continue;
       piece.clear();
-      stack = {{x, y}};
-      seen[mask.index(x, y)] = 1;
+      stack.assign(1, start);
+      seen[start] = 1;
       bool touchesFrame = false;
       int size = 0;
       while (!stack.empty()) {
-        const auto [px, py] = stack.back();
+        const size_t i = stack.back();
         stack.pop_back();
-        if (static_cast<int>(piece.size()) < area) piece.emplace_back(px, py);
-        ++size;
+        if (size++ < area) piece.push_back(i);
         for (int k = 0; k < neighbours; ++k) {
-          const int nx = px + (value ? kDx[k] : dx4[k]), ny = py + (value ? kDy[k] : dy4[k]);
-          if (!mask.inside(nx, ny)) {
-            touchesFrame = true;
-            continue;
-          }
-          if (mask.at(nx, ny) != value || seen[mask.index(nx, ny)]) continue;
-          seen[mask.index(nx, ny)] = 1;
-          stack.emplace_back(nx, ny);
+          const size_t n = static_cast<size_t>(static_cast<ptrdiff_t>(i) + offsets[k]);
+          if (seen[n] == 2) touchesFrame = true;
+          if (seen[n] || mask.atIndex(n) != value) continue;
+          seen[n] = 1;
+          stack.push_back(n);
         }
       }
       // The blank around the glyph is no hole, however small the bitmap.
       if (!value && touchesFrame) continue;
       if (size < area) {
-        for (const auto& [px, py] : piece) mask.set(px, py, value ? 0 : 1);
+        for (size_t i : piece) mask.setIndex(i, value ? 0 : 1);
       }
     }
   }
@@ -164,26 +179,25 @@ void removeSmallPieces(Mask& mask, uint8_t value, int area) {
 // Zhang-Suen thinning, then the corner pixels of staircases go, so that every pixel of a line
 // has just the two neighbours it runs between.
 void thin(Mask& mask) {
-  std::vector<std::pair<int, int>> ink, gone;
+  std::vector<size_t> ink, gone;
   for (int y = 0; y < mask.height(); ++y)
     for (int x = 0; x < mask.width(); ++x)
-      if (mask.at(x, y)) ink.emplace_back(x, y);
+      if (mask.at(x, y)) ink.push_back(mask.index(x, y));
   bool changed = true;
   while (changed) {
     changed = false;
     for (int pass = 0; pass < 2; ++pass) {
       gone.clear();
-      for (const auto& [x, y] : ink) {
-        if (mask.at(x, y) && (kRings.removable[mask.ring(x, y)] >> pass & 1))
-          gone.emplace_back(x, y);
+      for (size_t i : ink) {
+        if (mask.atIndex(i) && (kRings.removable[mask.ringAt(i)] >> pass & 1)) gone.push_back(i);
       }
-      for (const auto& [x, y] : gone) mask.set(x, y, 0);
+      for (size_t i : gone) mask.setIndex(i, 0);
       changed = changed || !gone.empty();
     }
-    std::erase_if(ink, [&](const auto& p) { return !mask.at(p.first, p.second); });
+    std::erase_if(ink, [&](size_t i) { return !mask.atIndex(i); });
   }
-  for (const auto& [x, y] : ink)
-    if (kRings.corner[mask.ring(x, y)]) mask.set(x, y, 0);
+  for (size_t i : ink)
+    if (kRings.corner[mask.ringAt(i)]) mask.setIndex(i, 0);
 }
 
 // Squared distance of every ink pixel to the nearest blank one (Felzenszwalb and Huttenlocher).
