@@ -44,11 +44,6 @@ class Mask {
   uint8_t atIndex(size_t i) const { return bits_[i]; }
   void setIndex(size_t i, uint8_t v) { bits_[i] = v; }
   ptrdiff_t stride() const { return width_ + 2; }
-  bool onFrame(size_t i) const {
-    const size_t x = i % static_cast<size_t>(stride()), y = i / static_cast<size_t>(stride());
-    return x == 0 || y == 0 || x == static_cast<size_t>(width_) + 1 ||
-           y == static_cast<size_t>(height_) + 1;
-  }
 
   // The neighbours set, as bits 0 to 7 in kDx order.
   unsigned ring(int x, int y) const { return ringAt(index(x, y)); }
@@ -144,7 +139,10 @@ void removeSmallPieces(Mask& mask, uint8_t value, int area) {
   const int neighbours = value ? 8 : 4;
   // The frame counts as seen; a blank piece reaching it is the blank around the glyph.
   std::vector<uint8_t> seen(mask.size(), 0);
-  for (size_t i = 0; i < mask.size(); ++i) seen[i] = mask.onFrame(i) ? 2 : 0;
+  for (int x = -1; x <= mask.width(); ++x)
+    seen[mask.index(x, -1)] = seen[mask.index(x, mask.height())] = 2;
+  for (int y = 0; y < mask.height(); ++y)
+    seen[mask.index(-1, y)] = seen[mask.index(mask.width(), y)] = 2;
   std::vector<size_t> piece, stack;
   for (int y = 0; y < mask.height(); ++y) {
     for (int x = 0; x < mask.width(); ++x) {
