@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <map>
 #include <utility>
@@ -39,10 +40,16 @@ class Mask {
     return out;
   }
 
+  // By index, as index() gives it.
+  uint8_t atIndex(size_t i) const { return bits_[i]; }
+  void setIndex(size_t i, uint8_t v) { bits_[i] = v; }
+  ptrdiff_t stride() const { return width_ + 2; }
+
   // The neighbours set, as bits 0 to 7 in kDx order.
-  unsigned ring(int x, int y) const {
-    const uint8_t* row = &bits_[index(x, y)];
-    const size_t stride = static_cast<size_t>(width_) + 2;
+  unsigned ring(int x, int y) const { return ringAt(index(x, y)); }
+  unsigned ringAt(size_t i) const {
+    const uint8_t* row = &bits_[i];
+    const ptrdiff_t stride = width_ + 2;
     return (row[-stride] != 0) | (row[-stride + 1] != 0) << 1 | (row[1] != 0) << 2 |
            (row[stride + 1] != 0) << 3 | (row[stride] != 0) << 4 | (row[stride - 1] != 0) << 5 |
            (row[-1] != 0) << 6 | (row[-stride - 1] != 0) << 7;
@@ -102,21 +109,22 @@ struct RingTable {
 };
 const RingTable kRings;
 
-// Ink where the coverage, smoothed over 3 by 3 pixels, reaches half.
+// Ink where the coverage, smoothed over 3 by 3 pixels (1 2 1 across, then down), reaches half.
 Mask inkOf(const Bitmap& bitmap) {
-  Mask ink(bitmap.width, bitmap.height);
-  const auto cov = [&](int x, int y) -> int {
-    x = std::clamp(x, 0, bitmap.width - 1);
-    y = std::clamp(y, 0, bitmap.height - 1);
-    return bitmap.at(x, y);
-  };
-  for (int y = 0; y < bitmap.height; ++y) {
-    for (int x = 0; x < bitmap.width; ++x) {
-      const int sum = cov(x - 1, y - 1) + 2 * cov(x, y - 1) + cov(x + 1, y - 1) +
-                      2 * cov(x - 1, y) + 4 * cov(x, y) + 2 * cov(x + 1, y) +
-                      cov(x - 1, y + 1) + 2 * cov(x, y + 1) + cov(x + 1, y + 1);
-      ink.set(x, y, sum >= 128 * 16);
-    }
+  const int w = bitmap.width, h = bitmap.height;
+  Mask ink(w, h);
+  std::vector<int> across(static_cast<size_t>(w) * h);
+  for (int y = 0; y < h; ++y) {
+    const uint8_t* row = &bitmap.coverage[static_cast<size_t>(y) * w];
+    int* out = &across[static_cast<size_t>(y) * w];
+    for (int x = 0; x < w; ++x)
+      out[x] = row[std::max(x - 1, 0)] + 2 * row[x] + row[std::min(x + 1, w - 1)];
+  }
+  for (int y = 0; y < h; ++y) {
+    const int* above = &across[static_cast<size_t>(std::max(y - 1, 0)) * w];
+    const int* here = &across[static_cast<size_t>(y) * w];
+    const int* below = &across[static_cast<size_t>(std::min(y + 1, h - 1)) * w];
+    for (int x = 0; x < w; ++x) ink.set(x, y, above[x] + 2 * here[x] + below[x] >= 128 * 16);
   }
   return ink;
 }
@@ -124,36 +132,43 @@ Mask inkOf(const Bitmap& bitmap) {
 // Pieces of `value` (4-connected for blank, 8-connected for ink) smaller than `area` pixels
 // take the other value: pinholes in the ink close and specks of ink go.
 void removeSmallPieces(Mask& mask, uint8_t value, int area) {
+  const ptrdiff_t s = mask.stride();
+  const std::array<ptrdiff_t, 8> all = {-s, -s + 1, 1, s + 1, s, s - 1, -1, -s - 1};
+  const std::array<ptrdiff_t, 4> edges = {-s, 1, s, -1};
+  const ptrdiff_t* offsets = value ? all.data() : edges.data();
   const int neighbours = value ? 8 : 4;
-  const std::array<int, 8> dx4 = {0, 1, 0, -1}, dy4 = {-1, 0, 1, 0};
+  // The frame counts as seen; a blank piece reaching it is the blank around the glyph.
   std::vector<uint8_t> seen(mask.size(), 0);
-  std::vector<std::pair<int, int>> piece, stack;
+  for (int x = -1; x <= mask.width(); ++x)
+    seen[mask.index(x, -1)] = seen[mask.index(x, mask.height())] = 2;
+  for (int y = 0; y < mask.height(); ++y)
+    seen[mask.index(-1, y)] = seen[mask.index(mask.width(), y)] = 2;
+  std::vector<size_t> piece, stack;
   for (int y = 0; y < mask.height(); ++y) {
     for (int x = 0; x < mask.width(); ++x) {
-      if (mask.at(x, y) != value || seen[mask.index(x, y)]) continue;
+      const size_t start = mask.index(x, y);
+      if (mask.atIndex(start) != value || seen[start]) continue;
       piece.clear();
-      stack = {{x, y}};
-      seen[mask.index(x, y)] = 1;
+      stack.assign(1, start);
+      seen[start] = 1;
       bool touchesFrame = false;
+      int size = 0;
       while (!stack.empty()) {
-        const auto [px, py] = stack.back();
+        const size_t i = stack.back();
         stack.pop_back();
-        piece.emplace_back(px, py);
+        if (size++ < area) piece.push_back(i);
         for (int k = 0; k < neighbours; ++k) {
-          const int nx = px + (value ? kDx[k] : dx4[k]), ny = py + (value ? kDy[k] : dy4[k]);
-          if (!mask.inside(nx, ny)) {
-            touchesFrame = true;
-            continue;
-          }
-          if (mask.at(nx, ny) != value || seen[mask.index(nx, ny)]) continue;
-          seen[mask.index(nx, ny)] = 1;
-          stack.emplace_back(nx, ny);
+          const size_t n = static_cast<size_t>(static_cast<ptrdiff_t>(i) + offsets[k]);
+          if (seen[n] == 2) touchesFrame = true;
+          if (seen[n] || mask.atIndex(n) != value) continue;
+          seen[n] = 1;
+          stack.push_back(n);
         }
       }
       // The blank around the glyph is no hole, however small the bitmap.
       if (!value && touchesFrame) continue;
-      if (static_cast<int>(piece.size()) < area) {
-        for (const auto& [px, py] : piece) mask.set(px, py, value ? 0 : 1);
+      if (size < area) {
+        for (size_t i : piece) mask.setIndex(i, value ? 0 : 1);
       }
     }
   }
@@ -162,26 +177,25 @@ void removeSmallPieces(Mask& mask, uint8_t value, int area) {
 // Zhang-Suen thinning, then the corner pixels of staircases go, so that every pixel of a line
 // has just the two neighbours it runs between.
 void thin(Mask& mask) {
-  std::vector<std::pair<int, int>> ink, gone;
+  std::vector<size_t> ink, gone;
   for (int y = 0; y < mask.height(); ++y)
     for (int x = 0; x < mask.width(); ++x)
-      if (mask.at(x, y)) ink.emplace_back(x, y);
+      if (mask.at(x, y)) ink.push_back(mask.index(x, y));
   bool changed = true;
   while (changed) {
     changed = false;
     for (int pass = 0; pass < 2; ++pass) {
       gone.clear();
-      for (const auto& [x, y] : ink) {
-        if (mask.at(x, y) && (kRings.removable[mask.ring(x, y)] >> pass & 1))
-          gone.emplace_back(x, y);
+      for (size_t i : ink) {
+        if (mask.atIndex(i) && (kRings.removable[mask.ringAt(i)] >> pass & 1)) gone.push_back(i);
       }
-      for (const auto& [x, y] : gone) mask.set(x, y, 0);
+      for (size_t i : gone) mask.setIndex(i, 0);
       changed = changed || !gone.empty();
     }
-    std::erase_if(ink, [&](const auto& p) { return !mask.at(p.first, p.second); });
+    std::erase_if(ink, [&](size_t i) { return !mask.atIndex(i); });
   }
-  for (const auto& [x, y] : ink)
-    if (kRings.corner[mask.ring(x, y)]) mask.set(x, y, 0);
+  for (size_t i : ink)
+    if (kRings.corner[mask.ringAt(i)]) mask.setIndex(i, 0);
 }
 
 // Squared distance of every ink pixel to the nearest blank one (Felzenszwalb and Huttenlocher).
@@ -568,8 +582,7 @@ std::vector<std::vector<Pt>> SkeletonGraph::paths() const {
     std::vector<std::tuple<double, int, int>> pairs;
     for (size_t i = 0; i < ends.size(); ++i) {
       for (size_t j = i + 1; j < ends.size(); ++j) {
-        const double cosine =
-            directions[i].x * directions[j].x + directions[i].y * directions[j].y;
+        const double cosine = directions[i].x * directions[j].x + directions[i].y * directions[j].y;
         if (cosine < -0.7) pairs.emplace_back(cosine, static_cast<int>(i), static_cast<int>(j));
       }
     }
@@ -611,14 +624,70 @@ std::vector<std::vector<Pt>> SkeletonGraph::paths() const {
   return result;
 }
 
-Mask skeletonMask(const Bitmap& bitmap, double pixelsPerUnit, std::vector<double>* distances) {
+// The skeleton; the ink it was thinned from and its distances when asked for.
+Mask skeletonMask(const Bitmap& bitmap, double pixelsPerUnit, std::vector<double>* distances,
+                  Mask* inkOut = nullptr) {
   Mask ink = inkOf(bitmap);
   const int unitArea = static_cast<int>(pixelsPerUnit * pixelsPerUnit);
   removeSmallPieces(ink, 0, std::max(4, unitArea / 2));
   removeSmallPieces(ink, 1, std::max(4, unitArea / 2));
   if (distances) *distances = squaredDistances(ink);
+  if (inkOut) *inkOut = ink;
   thin(ink);
   return ink;
+}
+
+// The pieces of ink no path runs over, each as a dot: a line along its longer side, ending half
+// its breadth in from either end and at least a grid unit long, so that it stays a stroke on
+// whole units. Thinning leaves little or nothing of a dot.
+std::vector<std::vector<Pt>> dotsMissed(const Mask& ink, const std::vector<std::vector<Pt>>& paths,
+                                        double pixelsPerUnit) {
+  std::vector<int> label(ink.size(), -1);
+  struct Box {
+    int left, top, right, bottom;  // pixels, right and bottom outside
+  };
+  std::vector<Box> boxes;
+  std::vector<std::pair<int, int>> stack;
+  for (int y = 0; y < ink.height(); ++y) {
+    for (int x = 0; x < ink.width(); ++x) {
+      if (!ink.at(x, y) || label[ink.index(x, y)] >= 0) continue;
+      const int id = static_cast<int>(boxes.size());
+      Box box{x, y, x + 1, y + 1};
+      label[ink.index(x, y)] = id;
+      stack = {{x, y}};
+      while (!stack.empty()) {
+        const auto [px, py] = stack.back();
+        stack.pop_back();
+        box = {std::min(box.left, px), std::min(box.top, py), std::max(box.right, px + 1),
+               std::max(box.bottom, py + 1)};
+        for (int k = 0; k < 8; ++k) {
+          const int nx = px + kDx[k], ny = py + kDy[k];
+          if (!ink.at(nx, ny) || label[ink.index(nx, ny)] >= 0) continue;
+          label[ink.index(nx, ny)] = id;
+          stack.emplace_back(nx, ny);
+        }
+      }
+      boxes.push_back(box);
+    }
+  }
+  std::vector<bool> crossed(boxes.size(), false);
+  for (const std::vector<Pt>& path : paths) {
+    for (const Pt& p : path) {
+      const int x = static_cast<int>(std::floor(p.x)), y = static_cast<int>(std::floor(p.y));
+      if (ink.inside(x, y) && label[ink.index(x, y)] >= 0) crossed[label[ink.index(x, y)]] = true;
+    }
+  }
+  std::vector<std::vector<Pt>> dots;
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    if (crossed[i]) continue;
+    const Box& b = boxes[i];
+    const double w = b.right - b.left, h = b.bottom - b.top;
+    const Pt centre{(b.left + b.right) / 2.0, (b.top + b.bottom) / 2.0};
+    const double half = std::max(std::max(w, h) - std::min(w, h), pixelsPerUnit) / 2;
+    const Pt along = w >= h ? Pt{half, 0} : Pt{0, half};
+    dots.push_back({centre - along, centre + along});
+  }
+  return dots;
 }
 
 double distanceToSegment(GridPointF p, GridPointF a, GridPointF b) {
@@ -720,25 +789,13 @@ double signedArea(const GridStrokeF& ring) {
   return sum / 2;
 }
 
-// Cuts a simplified path where a writer would lift the pen: at sharp corners other than those
-// drawn through. A hook shorter than `hook` stays on the stroke it ends.
-std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hook) {
-  const bool closed = line.size() > 3 && norm(minus(line.front(), line.back())) < 1e-9;
-  if (closed) {
-    // Clockwise from the top left corner, so that the top is drawn rightwards.
-    if (signedArea(line) > 0) std::reverse(line.begin(), line.end());
-    line.pop_back();
-    size_t start = 0;
-    for (size_t i = 1; i < line.size(); ++i)
-      if (line[i].y - line[i].x > line[start].y - line[start].x) start = i;
-    std::rotate(line.begin(), line.begin() + static_cast<long>(start), line.end());
-    line.push_back(line.front());
-  } else {
-    orient(line);
-  }
+// The corners of a simplified path where a writer going along it would lift the pen: sharp
+// ones other than those drawn through. A hook shorter than `hook` stays on the stroke it ends.
+std::vector<size_t> cornersToCut(const GridStrokeF& line, bool closed, double reach, double hook) {
   const size_t n = closed ? line.size() - 1 : line.size();
   std::vector<double> along(line.size(), 0);
-  for (size_t i = 1; i < line.size(); ++i) along[i] = along[i - 1] + norm(minus(line[i], line[i - 1]));
+  for (size_t i = 1; i < line.size(); ++i)
+    along[i] = along[i - 1] + norm(minus(line[i], line[i - 1]));
   const double total = along.back();
   std::vector<size_t> cuts;
   std::vector<double> sharpness;
@@ -761,11 +818,41 @@ std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hoo
     if (sharpness.back() < sharpness.front()) cuts.front() = cuts.back();
     cuts.pop_back();
   }
+  return cuts;
+}
+
+// Cuts a simplified path into the strokes a writer would draw, each oriented as written.
+std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hook) {
+  const bool closed = line.size() > 3 && norm(minus(line.front(), line.back())) < 1e-9;
+  std::vector<size_t> cuts;
+  if (closed) {
+    // Clockwise from the top left corner, so that the top is drawn rightwards.
+    if (signedArea(line) > 0) std::reverse(line.begin(), line.end());
+    line.pop_back();
+    size_t start = 0;
+    for (size_t i = 1; i < line.size(); ++i)
+      if (line[i].y - line[i].x > line[start].y - line[start].x) start = i;
+    std::rotate(line.begin(), line.begin() + static_cast<long>(start), line.end());
+    line.push_back(line.front());
+    cuts = cornersToCut(line, true, reach, hook);
+  } else {
+    // Which corners a writer turns without lifting the pen depends on the way the line is
+    // drawn: of the two ways, the one with fewer lifts.
+    orient(line);
+    cuts = cornersToCut(line, false, reach, hook);
+    GridStrokeF reversed(line.rbegin(), line.rend());
+    std::vector<size_t> reversedCuts = cornersToCut(reversed, false, reach, hook);
+    if (reversedCuts.size() < cuts.size()) {
+      line = std::move(reversed);
+      cuts = std::move(reversedCuts);
+    }
+  }
   std::vector<GridStrokeF> pieces;
   if (cuts.empty()) {
     pieces.push_back(std::move(line));
     return pieces;
   }
+  const size_t n = closed ? line.size() - 1 : line.size();
   if (closed) {
     for (size_t c = 0; c < cuts.size(); ++c) {
       const size_t from = cuts[c], to = cuts[(c + 1) % cuts.size()];
@@ -782,7 +869,8 @@ std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hoo
   size_t from = 0;
   cuts.push_back(n - 1);
   for (size_t to : cuts) {
-    GridStrokeF piece(line.begin() + static_cast<long>(from), line.begin() + static_cast<long>(to) + 1);
+    GridStrokeF piece(line.begin() + static_cast<long>(from),
+                      line.begin() + static_cast<long>(to) + 1);
     orient(piece);
     pieces.push_back(std::move(piece));
     from = to;
@@ -790,17 +878,18 @@ std::vector<GridStrokeF> cutAtCorners(GridStrokeF line, double reach, double hoo
   return pieces;
 }
 
+}  // namespace
+
 GridStroke onWholeUnits(const GridStrokeF& line) {
   GridStroke stroke;
   for (const GridPointF& p : line) {
-    const GridPoint q{static_cast<int32_t>(std::lround(p.x)), static_cast<int32_t>(std::lround(p.y))};
+    const GridPoint q{static_cast<int32_t>(std::lround(p.x)),
+                      static_cast<int32_t>(std::lround(p.y))};
     if (!stroke.empty() && stroke.back().x == q.x && stroke.back().y == q.y) continue;
     stroke.push_back(q);
   }
   return stroke;
 }
-
-}  // namespace
 
 std::vector<uint8_t> skeletonOf(const Bitmap& bitmap, double pixelsPerUnit) {
   if (bitmap.width <= 0 || bitmap.height <= 0) return {};
@@ -831,11 +920,15 @@ GridStrokeF simplified(const GridStrokeF& line, double tolerance) {
 std::vector<GridStrokeF> centreLinePaths(const Bitmap& bitmap, const PixelGrid& grid) {
   if (bitmap.width <= 0 || bitmap.height <= 0 || grid.pixelsPerUnit <= 0) return {};
   std::vector<double> distances;
-  const Mask skeleton = skeletonMask(bitmap, grid.pixelsPerUnit, &distances);
+  Mask ink(0, 0);
+  const Mask skeleton = skeletonMask(bitmap, grid.pixelsPerUnit, &distances, &ink);
   SkeletonGraph graph(skeleton, distances, grid.pixelsPerUnit);
   graph.tidy();
+  std::vector<std::vector<Pt>> pixelPaths = graph.paths();
+  for (std::vector<Pt>& dot : dotsMissed(ink, pixelPaths, grid.pixelsPerUnit))
+    pixelPaths.push_back(std::move(dot));
   std::vector<GridStrokeF> paths;
-  for (const std::vector<Pt>& pixels : graph.paths()) {
+  for (const std::vector<Pt>& pixels : pixelPaths) {
     GridStrokeF path;
     path.reserve(pixels.size());
     for (const Pt& p : pixels)
@@ -856,9 +949,15 @@ std::vector<GridStroke> centreLineStrokes(const Bitmap& bitmap, const PixelGrid&
       if (stroke.size() >= 2) strokes.push_back(std::move(stroke));
     }
   }
-  std::stable_sort(strokes.begin(), strokes.end(), [](const GridStroke& a, const GridStroke& b) {
+  // Of strokes from one point the steeper comes first: the left side of 口 before its top.
+  const auto steepness = [](const GridStroke& s) {
+    const double dx = s[1].x - s[0].x, dy = s[1].y - s[0].y;
+    return -dy / std::hypot(dx, dy);
+  };
+  std::stable_sort(strokes.begin(), strokes.end(), [&](const GridStroke& a, const GridStroke& b) {
     if (a.front().y != b.front().y) return a.front().y > b.front().y;
-    return a.front().x < b.front().x;
+    if (a.front().x != b.front().x) return a.front().x < b.front().x;
+    return steepness(a) > steepness(b);
   });
   return strokes;
 }

@@ -30,21 +30,27 @@ struct GridPointF {
 using GridStrokeF = std::vector<GridPointF>;
 
 // The centre lines of the inked strokes, as a pen would draw them: every stroke joined through
-// the crossings it continues straight across, short spurs of the thinning left out, closed
-// loops cut where a writer lifts the pen, each simplified within half a grid unit with its
-// points on whole units, in writing order (top to bottom, then left to right by their starts),
-// each starting at its top or left end.
+// the crossings it continues straight across, short spurs of the thinning left out, lines cut
+// at sharp corners where a writer lifts the pen (not where one goes right then down, as at the
+// top right of 口, nor down then right along an open line, nor before a short hook), a closed
+// loop without such corners kept closed, a dot a short stroke. Each is simplified within half a
+// grid unit with its points on whole units, starts at its top or left end, and they come in
+// writing order: top to bottom, then left to right by their starts, the steeper first of two
+// from one point.
 std::vector<GridStroke> centreLineStrokes(const Bitmap& bitmap, const PixelGrid& grid);
 
-// The same strokes before they are cut at corners, simplified and put on whole units: the
-// skeleton's paths as the joining at crossings leaves them, in grid units. Closed paths end
-// where they start.
+// The same lines before they are cut at corners, simplified and put on whole units: the
+// skeleton's paths as the joining at crossings leaves them, and dots, in grid units. Closed
+// paths end where they start.
 std::vector<GridStrokeF> centreLinePaths(const Bitmap& bitmap, const PixelGrid& grid);
 
 // The one-pixel-wide skeleton of the ink (1 on it, 0 elsewhere, row by row), after the
 // smoothing and thresholding the drafting does, specks and pinholes smaller than half a grid
 // unit square gone.
 std::vector<uint8_t> skeletonOf(const Bitmap& bitmap, double pixelsPerUnit);
+
+// The line's points rounded to whole units, a point the same as the one before it dropped.
+GridStroke onWholeUnits(const GridStrokeF& line);
 
 // The points of a polyline kept by Douglas-Peucker simplification within `tolerance`.
 GridStrokeF simplified(const GridStrokeF& line, double tolerance);

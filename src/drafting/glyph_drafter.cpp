@@ -7,9 +7,10 @@
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <strings.h>
+
 #include <algorithm>
 #include <cmath>
-#include <strings.h>
 
 namespace {
 
@@ -18,28 +19,16 @@ constexpr unsigned kUseTypoMetrics = 1u << 7;
 
 constexpr double kCurveTolerance = 0.25;  // grid units
 constexpr int kMostCurveSegments = 64;
+// Pixels a side: a glyph reaching far out of its em box is not rendered.
+constexpr double kLargestBitmap = 4096;
 
 // From font units to grid units.
 struct Fit {
   double scale = 1;
-  double descent = 0;  // font units, positive below the baseline
-  double below = 0;    // grid units
+  double raise = 0;  // grid units the face's baseline lies above the grid's
 
-  GridPointF apply(double x, double y) const {
-    return {x * scale, (y + descent) * scale - below};
-  }
+  GridPointF apply(double x, double y) const { return {x * scale, y * scale + raise}; }
 };
-
-GridStroke onWholeUnits(const GridStrokeF& line) {
-  GridStroke stroke;
-  for (const GridPointF& p : line) {
-    const GridPoint q{static_cast<int32_t>(std::lround(p.x)),
-                      static_cast<int32_t>(std::lround(p.y))};
-    if (!stroke.empty() && stroke.back().x == q.x && stroke.back().y == q.y) continue;
-    stroke.push_back(q);
-  }
-  return stroke;
-}
 
 // Collects the contours of an outline in grid units, curves flattened.
 struct ContourSink {
@@ -94,14 +83,13 @@ int conicTo(const FT_Vector* control, const FT_Vector* to, void* user) {
 int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
   auto* sink = static_cast<ContourSink*>(user);
   const GridPointF p0 = sink->pen, p1 = sink->at(c1), p2 = sink->at(c2), p3 = sink->at(to);
-  const double d =
-      std::max(ContourSink::distance(p0, p1, p2), ContourSink::distance(p1, p2, p3));
+  const double d = std::max(ContourSink::distance(p0, p1, p2), ContourSink::distance(p1, p2, p3));
   const int n = ContourSink::segmentsFor(d, 6.0 / 8);
   for (int i = 1; i <= n; ++i) {
     const double t = static_cast<double>(i) / n, u = 1 - t;
     const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, e = t * t * t;
-    sink->lineTo({a * p0.x + b * p1.x + c * p2.x + e * p3.x,
-                  a * p0.y + b * p1.y + c * p2.y + e * p3.y});
+    sink->lineTo(
+        {a * p0.x + b * p1.x + c * p2.x + e * p3.x, a * p0.y + b * p1.y + c * p2.y + e * p3.y});
   }
   return 0;
 }
@@ -122,8 +110,9 @@ struct GlyphDrafter::Face {
     Fit fit;
     const double extent = ascent + descent;
     fit.scale = extent > 0 ? (grid.above + grid.below) / extent : 1;
-    fit.descent = descent;
-    fit.below = grid.below;
+    // A grid with nothing below its baseline (a new BIGFONT's) holds the characters wholly
+    // above it, as big fonts are drawn: the face's descent line goes onto the baseline.
+    if (grid.below == 0) fit.raise = descent * fit.scale;
     return fit;
   }
 
@@ -174,8 +163,8 @@ double GlyphDrafter::draftingResolution(int side) {
   return std::clamp(std::ceil(240.0 / std::max(side, 1)), 4.0, 20.0);
 }
 
-bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit,
-                          Bitmap& bitmap, PixelGrid& place) {
+bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit, Bitmap& bitmap,
+                          PixelGrid& place) {
   if (!face_->load(unicode)) return false;
   if (pixelsPerUnit <= 0) pixelsPerUnit = draftingResolution(grid.above + grid.below);
   const Fit fit = face_->fitFor(grid);
@@ -186,8 +175,8 @@ bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit
   double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
   std::vector<GridPointF> points(static_cast<size_t>(source.n_points));
   for (int i = 0; i < source.n_points; ++i) {
-    points[i] = fit.apply(static_cast<double>(source.points[i].x),
-                          static_cast<double>(source.points[i].y));
+    points[i] =
+        fit.apply(static_cast<double>(source.points[i].x), static_cast<double>(source.points[i].y));
     minX = std::min(minX, points[i].x);
     maxX = std::max(maxX, points[i].x);
     minY = std::min(minY, points[i].y);
@@ -196,9 +185,10 @@ bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit
   // A blank unit around the glyph, so that the thinning sees its edges.
   const double left = std::floor(minX) - 1, top = std::ceil(maxY) + 1;
   const double right = std::ceil(maxX) + 1, bottom = std::floor(minY) - 1;
-  bitmap.width = static_cast<int>(std::lround((right - left) * pixelsPerUnit));
-  bitmap.height = static_cast<int>(std::lround((top - bottom) * pixelsPerUnit));
-  if (bitmap.width > 8192 || bitmap.height > 8192) return true;  // a broken glyph: left blank
+  const double width = (right - left) * pixelsPerUnit, height = (top - bottom) * pixelsPerUnit;
+  if (!(width <= kLargestBitmap && height <= kLargestBitmap)) return true;  // broken: left blank
+  bitmap.width = static_cast<int>(std::lround(width));
+  bitmap.height = static_cast<int>(std::lround(height));
   bitmap.coverage.assign(static_cast<size_t>(bitmap.width) * bitmap.height, 0);
   place.left = left;
   place.top = top;
@@ -230,9 +220,9 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
   drafted.found = true;
   const Fit fit = face_->fitFor(grid);
   const long advance =
-      doubleByte ? grid.above + grid.below
-                 : std::lround(static_cast<double>(face_->face->glyph->metrics.horiAdvance) *
-                               fit.scale);
+      doubleByte
+          ? grid.above + grid.below
+          : std::lround(static_cast<double>(face_->face->glyph->metrics.horiAdvance) * fit.scale);
   drafted.advance = static_cast<uint16_t>(std::clamp(advance, 0L, 65535L));
 
   if (mode == DraftMode::Outline) {
@@ -246,9 +236,8 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
         stroke.pop_back();
       if (stroke.size() < 2) continue;
       // Each contour starts at its top left point and comes back to it.
-      const auto start = std::max_element(stroke.begin(), stroke.end(), [](auto a, auto b) {
-        return a.y - a.x < b.y - b.x;
-      });
+      const auto start = std::max_element(stroke.begin(), stroke.end(),
+                                          [](auto a, auto b) { return a.y - a.x < b.y - b.x; });
       std::rotate(stroke.begin(), start, stroke.end());
       stroke.push_back(stroke.front());
       drafted.strokes.push_back(std::move(stroke));
@@ -267,11 +256,20 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
   return drafted;
 }
 
-FaceFile faceFileOf(const std::string& family) {
+FaceFile faceFileOf(const std::string& listed) {
   FaceFile found;
-  if (family.empty() || !FcInit()) return found;
+  if (listed.empty() || !FcInit()) return found;
+  // Qt lists a family several foundries make as "Family [Foundry]".
+  std::string family = listed, foundry;
+  const size_t bracket = listed.rfind(" [");
+  if (bracket != std::string::npos && listed.back() == ']') {
+    family = listed.substr(0, bracket);
+    foundry = listed.substr(bracket + 2, listed.size() - bracket - 3);
+  }
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  if (!foundry.empty())
+    FcPatternAddString(pattern, FC_FOUNDRY, reinterpret_cast<const FcChar8*>(foundry.c_str()));
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result;
@@ -284,6 +282,10 @@ FaceFile faceFileOf(const std::string& family) {
   for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
     if (strcasecmp(reinterpret_cast<const char*>(name), family.c_str()) == 0) sameFamily = true;
   }
+  FcChar8* maker = nullptr;
+  if (!foundry.empty() && !(FcPatternGetString(match, FC_FOUNDRY, 0, &maker) == FcResultMatch &&
+                            strcasecmp(reinterpret_cast<const char*>(maker), foundry.c_str()) == 0))
+    sameFamily = false;
   FcChar8* file = nullptr;
   int index = 0;
   if (sameFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {

@@ -8,17 +8,17 @@
 
 // Drafts characters from one face. Not shared between threads: each worker thread opens its own.
 //
-// The face's ascent and descent (its OS/2 typographic ones when the face asks for them, else
-// its horizontal header's) fill the grid from below to above: the face's descent line lies on
-// the grid's bottom, its ascent line on the grid's top, so that with nothing below the
-// baseline the characters stand on it. A glyph keeps its place in the em box, x from the pen
-// origin scaled alike.
+// The face's ascent plus descent (its OS/2 typographic ones when the face asks for them, else
+// its horizontal header's, which for CJK faces such as WenQuanYi Micro Hei hold the hanzi
+// whole) is scaled to the grid's side, the face's baseline on the grid's. A grid with nothing
+// below the baseline, as a new BIGFONT has, takes the face's descent line onto the baseline
+// instead, so that its characters stand on it rather than hang out of the grid. A glyph keeps
+// its place in the em box, x from the pen origin scaled alike.
 class GlyphDrafter {
  public:
   // The face in the font file at `path` (face index `index`); null and *error set when it
   // cannot be opened.
-  static std::unique_ptr<GlyphDrafter> open(const std::string& path, int index,
-                                            std::string* error);
+  static std::unique_ptr<GlyphDrafter> open(const std::string& path, int index, std::string* error);
   ~GlyphDrafter();
   GlyphDrafter(const GlyphDrafter&) = delete;
   GlyphDrafter& operator=(const GlyphDrafter&) = delete;
@@ -43,7 +43,7 @@ class GlyphDrafter {
 };
 
 // The font file and face index fontconfig gives for a family name (as Qt's font database lists
-// families); path empty when there is none.
+// families, "Family [Foundry]" where several foundries make one); path empty when there is none.
 struct FaceFile {
   std::string path;
   int index = 0;

@@ -4,6 +4,13 @@
 // (by default BIGFONT when most of its characters are double-byte, else ASCII) on a grid of N
 // units a side (12 to 120 in steps of 12, default 48). Nothing is written when a character
 // cannot go into the output; the output is replaced whole or not at all.
+//
+// kelvane-convert --draft FACE[:centre|:outline] --set gb2312|ascii OUT [--kind K] [--grid N]:
+// makes a new font of the character set (the 6763 GB2312 hanzi, or printable ASCII) drafted
+// from a TrueType face, a family name or a font file, then writes it as above. The characters
+// are drafted along their centre lines (centre) or their contours (outline), on two threads.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,8 +18,13 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "drafting/draft_many.h"
+#include "drafting/glyph_drafter.h"
+#include "editing/character_sets.h"
 #include "formats/font_formats.h"
+#include "platform/gbk_unicode.h"
 #include "platform/local_date.h"
 #include "platform/path_names.h"
 #include "platform/text_lines.h"
@@ -23,7 +35,27 @@ struct Options {
   std::string input, output;
   std::optional<uint8_t> kind;
   uint8_t gridSide = 48;
+  // Drafting a new font instead of reading one.
+  std::string draftFace;
+  DraftMode draftMode = DraftMode::CentreLine;
+  std::string characterSet;
 };
+
+constexpr const char* kUsage =
+    "usage: %s IN OUT [--kind ascii|unifont|bigfont] [--grid N]\n"
+    "       %s --draft FACE[:centre|:outline] --set gb2312|ascii OUT [--kind K] [--grid N]\n";
+
+// FACE[:MODE]: the mode is taken off the end when it names one.
+void takeDraftFace(const std::string& value, Options& options) {
+  options.draftFace = value;
+  const size_t colon = value.rfind(':');
+  if (colon == std::string::npos) return;
+  const std::string mode = value.substr(colon + 1);
+  if (mode == "centre" || mode == "outline") {
+    options.draftFace = value.substr(0, colon);
+    options.draftMode = mode == "centre" ? DraftMode::CentreLine : DraftMode::Outline;
+  }
+}
 
 uint8_t kindNamed(const std::string& name) {
   if (name == "ascii") return GShpFile::kindAscii;
@@ -44,18 +76,33 @@ Options optionsOf(int argc, char** argv) {
   int files = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if ((arg == "--kind" || arg == "--grid") && i + 1 < argc) {
+    if ((arg == "--kind" || arg == "--grid" || arg == "--draft" || arg == "--set") &&
+        i + 1 < argc) {
       const std::string value = argv[++i];
       if (arg == "--kind") {
         options.kind = kindNamed(value);
-      } else {
+      } else if (arg == "--grid") {
         options.gridSide = gridNamed(value);
+      } else if (arg == "--draft") {
+        takeDraftFace(value, options);
+      } else if (value == "gb2312" || value == "ascii") {
+        options.characterSet = value;
+      } else {
+        throw std::invalid_argument("unknown character set " + value + " (gb2312 or ascii)");
       }
     } else if (arg.rfind("--", 0) != 0 && files < 2) {
       (files++ == 0 ? options.input : options.output) = arg;
     } else {
       throw std::invalid_argument("unexpected argument " + arg);
     }
+  }
+  if (!options.draftFace.empty() || !options.characterSet.empty()) {
+    if (options.draftFace.empty() || options.characterSet.empty())
+      throw std::invalid_argument("drafting needs both --draft and --set");
+    if (files != 1) throw std::invalid_argument("drafting takes an output file alone");
+    options.output = options.input;
+    options.input.clear();
+    return options;
   }
   if (files != 2) throw std::invalid_argument("an input and an output file are needed");
   return options;
@@ -80,6 +127,8 @@ ImportedFont readFont(const Options& options) {
   return importStrokes(strokes, {options.kind.value_or(likelyKind(strokes)), options.gridSide, 0});
 }
 
+int writeFont(GShpFile& font, const std::string& output);
+
 int convert(const Options& options) {
   ImportedFont imported = readFont(options);
   for (const SourceProblem& problem : imported.leftOut) {
@@ -94,28 +143,83 @@ int convert(const Options& options) {
     std::fprintf(stderr, "%s: left out U+%04X: GBK cannot hold it\n", options.input.c_str(),
                  static_cast<unsigned>(unicode));
   }
-  GShpFile& font = *imported.file;
-  font.setFontName(fontNameOf(options.output));
+  return writeFont(*imported.file, options.output);
+}
+
+// Writes the font to the output by the output's extension; 1 when characters could not go in.
+int writeFont(GShpFile& font, const std::string& output) {
+  font.setFontName(fontNameOf(output));
   const LocalDate today = localDate();
-  const FontFileFormat* format = formatOfPath(options.output);
+  const FontFileFormat* format = formatOfPath(output);
   if (format && format->extension == "SHP") {
-    writeFileBytes(options.output, font.encode(today));
+    writeFileBytes(output, font.encode(today));
     return 0;
   }
   if (!format || !format->writable())
-    throw std::runtime_error(options.output + ": no format the converter writes has its extension");
+    throw std::runtime_error(output + ": no format the converter writes has its extension");
   const ExportedFont exported = format->write(font, today);
   for (const LeftOutShape& shape : exported.leftOut) {
-    std::fprintf(stderr, "%s: shape %u: %s\n", options.output.c_str(), shape.code,
+    std::fprintf(stderr, "%s: shape %u: %s\n", output.c_str(), shape.code,
                  leftOutReasonText(shape.reason));
   }
   for (uint16_t code : exported.notUnicode) {
-    std::fprintf(stderr, "%s: shape %u: no Unicode character has its code\n",
-                 options.output.c_str(), code);
+    std::fprintf(stderr, "%s: shape %u: no Unicode character has its code\n", output.c_str(), code);
   }
   if (!exported.leftOut.empty() || !exported.notUnicode.empty()) return 1;
-  writeFileBytes(options.output, exported.bytes);
+  writeFileBytes(output, exported.bytes);
   return 0;
+}
+
+// The face a --draft argument names: a font file, else a family fontconfig knows.
+FaceFile draftFaceOf(const std::string& face) {
+  struct stat info;
+  if (stat(face.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return {face, 0};
+  FaceFile file = faceFileOf(face);
+  if (file.path.empty()) throw std::runtime_error(face + ": no such font file or family");
+  return file;
+}
+
+int draft(const Options& options) {
+  const bool hanzi = options.characterSet == "gb2312";
+  const uint8_t kind = options.kind.value_or(hanzi ? GShpFile::kindBigfont : GShpFile::kindAscii);
+  // As a new font of another format is made: an ASCII font two thirds above the baseline, the
+  // other kinds all above it.
+  const uint8_t side = options.gridSide;
+  const bool ascii = kind == GShpFile::kindAscii;
+  const DraftGrid grid{ascii ? static_cast<uint8_t>(side * 2 / 3) : side,
+                       ascii ? static_cast<uint8_t>(side / 3) : uint8_t{0}};
+  std::vector<uint16_t> codes;
+  if (hanzi) {
+    codes = gb2312HanziCodes();
+  } else {
+    for (uint16_t c = 0x20; c < 0x7F; ++c) codes.push_back(c);
+  }
+  std::vector<DraftRequest> asked;
+  for (uint16_t code : codes)
+    asked.push_back({code < 0x80 ? char32_t{code} : unicodeOfGbk(code), code >= 0x80});
+  std::string error;
+  const std::vector<DraftedGlyph> drafted =
+      draftMany(draftFaceOf(options.draftFace), asked, grid, options.draftMode, 2, &error);
+  if (drafted.empty()) throw std::runtime_error(error);
+
+  auto font = std::make_unique<GShpFile>(grid.above, grid.below);
+  font->setKind(kind);
+  size_t lacking = 0;
+  for (size_t i = 0; i < codes.size(); ++i) {
+    if (!drafted[i].found) {
+      ++lacking;
+      continue;
+    }
+    auto shape = std::make_unique<GShape>();
+    shape->setCode(codes[i]);
+    putDraft(drafted[i], *shape);
+    font->addShape(std::move(shape));
+  }
+  if (lacking > 0) {
+    std::fprintf(stderr, "%s: left out %zu characters the face lacks\n", options.draftFace.c_str(),
+                 lacking);
+  }
+  return writeFont(*font, options.output);
 }
 
 }  // namespace
@@ -125,12 +229,12 @@ int main(int argc, char** argv) {
   try {
     options = optionsOf(argc, argv);
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\nusage: %s IN OUT [--kind ascii|unifont|bigfont] [--grid N]\n",
-                 e.what(), argv[0]);
+    std::fprintf(stderr, "%s\n", e.what());
+    std::fprintf(stderr, kUsage, argv[0], argv[0]);
     return 2;
   }
   try {
-    return convert(options);
+    return options.draftFace.empty() ? convert(options) : draft(options);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;

@@ -71,3 +71,39 @@ TEST_F(CompilerTool, TheConverterGoesBetweenFormatsByExtension) {
   EXPECT_EQ(convert("'" + path("b.shp") + "' '" + path("c.shx") + "' --grid 50"), 2);
   EXPECT_EQ(convert("'" + path("b.shp") + "'"), 2);
 }
+
+// A new font drafted from a face, named by family or by file; the character set and kind
+// decide the grid's split and which codes the font holds.
+TEST_F(CompilerTool, TheConverterDraftsANewFontFromAFace) {
+  const auto convert = [&](const std::string& arguments) {
+    const std::string command = std::string("'") + KELVANE_CONVERT_TOOL + "' " + arguments +
+                                " 2> '" + path("errors.txt") + "'";
+    return WEXITSTATUS(std::system(command.c_str()));
+  };
+  ASSERT_EQ(convert("--draft 'WenQuanYi Micro Hei' --set ascii '" + path("a.shp") + "' --grid 24"),
+            0);
+  GShpFile ascii;
+  ascii.load(path("a.shp"));
+  EXPECT_EQ(ascii.kind(), GShpFile::kindAscii);
+  EXPECT_EQ(ascii.above(), 16);
+  EXPECT_EQ(ascii.below(), 8);
+  EXPECT_EQ(ascii.shapeCount(), 95);  // the space to the tilde
+  ASSERT_TRUE(ascii.findShape('T'));
+  EXPECT_GE(ascii.findShape('T')->pointCount(), 4);  // two strokes, each from a pen-up move
+  EXPECT_GT(ascii.findShape(' ')->width(), 0);
+
+  ASSERT_EQ(
+      convert("--draft /usr/share/fonts/truetype/wqy/wqy-microhei.ttc:outline --set gb2312 '" +
+              path("h.shp") + "'"),
+      0);
+  GShpFile hanzi;
+  hanzi.load(path("h.shp"));
+  EXPECT_EQ(hanzi.kind(), GShpFile::kindBigfont);
+  EXPECT_EQ(hanzi.shapeCount(), 6763);
+  EXPECT_EQ(hanzi.findShape(0xD6D0)->width(), 48);  // 中 advances by the grid's side
+
+  EXPECT_EQ(convert("--draft 'No Such Family Kelvane' --set ascii '" + path("x.shp") + "'"), 1);
+  EXPECT_FALSE(fileExists(path("x.shp")));
+  EXPECT_EQ(convert("--draft 'WenQuanYi Micro Hei' '" + path("x.shp") + "'"), 2);
+  EXPECT_EQ(convert("--draft 'WenQuanYi Micro Hei' --set big5 '" + path("x.shp") + "'"), 2);
+}
