@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QSettings>
 #include <QTest>
 #include <QUndoStack>
 #include <initializer_list>
@@ -36,6 +37,12 @@ struct TFmMainProbe {
     SettingsRecord record;
     reference(w).storeInto(record);
     record.refFontSize = size;
+    reference(w).takeFrom(record);
+  }
+  static void setRefFontName(TFmMain& w, const std::string& name) {
+    SettingsRecord record;
+    reference(w).storeInto(record);
+    record.refFontName = name;
     reference(w).takeFrom(record);
   }
   static const std::string& currentChar(TFmMain& w) { return document(w).currentChar(); }
@@ -90,7 +97,10 @@ inline std::unique_ptr<GShape> makeShape(uint16_t code, uint16_t width,
 
 class WindowTest : public testing::Test {
  protected:
+  // Each test starts as a new user: what earlier tests chose (the views shown, the preview's
+  // sample, the drafting mode) is forgotten.
   void SetUp() override {
+    QSettings().clear();
     auto scripted = std::make_unique<ScriptedPrompts>();
     prompts = scripted.get();
     window = std::make_unique<TFmMain>(std::move(scripted));

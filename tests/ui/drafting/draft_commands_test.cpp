@@ -83,6 +83,40 @@ TEST_F(DraftCommandsTest, BatchIsOneStepThatCancelLeavesUndone) {
 
   trigger("NMUndo");
   EXPECT_EQ(fontBytes(), before);
+  trigger("NMRedo");
+  EXPECT_EQ(strokes(kTen), 2);
+  EXPECT_GE(strokes(kMouth), 1);
+}
+
+// The dialog proposes what was chosen last; outline mode and every character replace "A"
+// by closed contours.
+TEST_F(DraftCommandsTest, TheLastChoiceIsProposedAndEveryCharacterCanBeRedrafted) {
+  using Choice = Prompts::DraftChoice;
+  prompts->drafts.push_back(Choice{Choice::outline, Choice::everyCharacter});
+  trigger("NMDraftBatch");
+  const GShape& a = shape('A');
+  ASSERT_GT(a.pointCount(), 2);
+  const GPoint* first = a.pointAtIndex(0);
+  const GPoint* last = a.pointAtIndex(a.pointCount() - 1);
+  EXPECT_EQ(first->isVirtual, 1);
+  EXPECT_TRUE(GPoint::samePlace(*first, *last) || strokes('A') > 1);
+  pick(kOne);
+  trigger("NMDraft");
+  ASSERT_EQ(prompts->draftProposals.size(), 2u);
+  EXPECT_EQ(prompts->draftProposals[1].mode, Choice::outline);
+  EXPECT_EQ(strokes(kOne), 1);  // 一's one contour
+  EXPECT_GT(shape(kOne).pointCount(), 4);
+}
+
+TEST_F(DraftCommandsTest, AFaceWithoutAFileIsReportedAndNothingChanges) {
+  TFmMainProbe::setRefFontName(*window, "No Such Face");
+  pick(kTen);
+  trigger("NMDraft");
+  trigger("NMDraftBatch");
+  ASSERT_EQ(prompts->errors.size(), 2);
+  EXPECT_TRUE(prompts->errors[0].contains(QStringLiteral("No Such Face")));
+  EXPECT_EQ(shape(kTen).pointCount(), 0);
+  EXPECT_EQ(TFmMainProbe::document(*window).undoStack()->count(), 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QListView>
+#include <QSlider>
 
 #include "ui/canvas/canvas_fixture.h"
 #include "ui/overview/character_overview.h"
@@ -55,6 +56,28 @@ TEST_F(CharacterOverviewTest, FilterAndClickFollowTheFont) {
   EXPECT_EQ(rows(), QStringLiteral("C"));
   while (child<QAction>("NMUndo")->isEnabled()) trigger("NMUndo");
   EXPECT_EQ(rows(), QStringLiteral("CD"));
+}
+
+// A cell draws its character in black; one that draws nothing shows only a faint outline.
+TEST_F(CharacterOverviewTest, CellsDrawTheirCharactersAtTheChosenSize) {
+  child<QSlider>("overviewCellSize")->setValue(100);
+  EXPECT_EQ(view->gridSize(), QSize(100, 100));
+  const QImage image = view->viewport()->grab().toImage();
+  const auto inks = [&](int row) {
+    const QRect cell = view->visualRect(model->index(row));
+    int black = 0, grey = 0;
+    for (int y = cell.top(); y <= cell.bottom() - 20; ++y) {
+      for (int x = cell.left() + 2; x < cell.right() - 2; ++x) {
+        const int lightness = image.pixelColor(x, y).lightness();
+        black += lightness < 150;
+        grey += lightness >= 190 && lightness <= 210;
+      }
+    }
+    return std::pair{black, grey};
+  };
+  EXPECT_GT(inks(0).first, 10);    // A's strokes
+  EXPECT_EQ(inks(2).first, 0);     // C: a pen-up move only
+  EXPECT_GT(inks(2).second, 40);   // its outline
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QSlider>
 
 #include "ui/canvas/canvas_fixture.h"
 #include "ui/preview/preview_strip.h"
@@ -100,6 +102,28 @@ TEST_F(TextPreviewTest, TypingInTheFieldTypesTextAndClickingPicks) {
   const int x = static_cast<int>(strip->lineStartX() + 30 * strip->unit());
   QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(x, strip->height() / 2));
   EXPECT_EQ(TFmMainProbe::currentChar(*window), "B");
+}
+
+// A line longer than the strip scrolls, and a click finds the character under it wherever
+// the line is scrolled to; the next window starts with the same views, sample and zoom.
+TEST_F(TextPreviewTest, ScrolledClicksAndTheUsersChoicesLastAcrossWindows) {
+  field->setText(QString(40, QLatin1Char('A')) + QStringLiteral("B"));
+  auto* scroll = child<QScrollBar>("previewScroll");
+  ASSERT_GT(scroll->maximum(), 0);
+  scroll->setValue(scroll->maximum());
+  const double bX = strip->lineStartX() + (40 * 24 + 12) * strip->unit();
+  ASSERT_LT(bX, strip->width());
+  QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(static_cast<int>(bX), 20));
+  EXPECT_EQ(TFmMainProbe::currentChar(*window), "B");
+  child<QSlider>("previewZoom")->setValue(10);
+  EXPECT_EQ(scroll->maximum(), 0);  // at a tenth of the size it all fits
+
+  trigger("NMOverview");
+  TFmMain next(std::make_unique<ScriptedPrompts>());
+  EXPECT_TRUE(next.findChild<QAction*>(QStringLiteral("NMTextPreview"))->isChecked());
+  EXPECT_TRUE(next.findChild<QAction*>(QStringLiteral("NMOverview"))->isChecked());
+  EXPECT_EQ(next.findChild<QLineEdit*>(QStringLiteral("previewSample"))->text(), field->text());
+  EXPECT_EQ(next.findChild<QSlider*>(QStringLiteral("previewZoom"))->value(), 10);
 }
 
 }  // namespace
