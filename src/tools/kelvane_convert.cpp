@@ -127,25 +127,6 @@ ImportedFont readFont(const Options& options) {
   return importStrokes(strokes, {options.kind.value_or(likelyKind(strokes)), options.gridSide, 0});
 }
 
-int writeFont(GShpFile& font, const std::string& output);
-
-int convert(const Options& options) {
-  ImportedFont imported = readFont(options);
-  for (const SourceProblem& problem : imported.leftOut) {
-    if (problem.line > 0) {
-      std::fprintf(stderr, "%s:%d: left out: %s\n", options.input.c_str(), problem.line,
-                   problem.what.c_str());
-    } else {
-      std::fprintf(stderr, "%s: left out: %s\n", options.input.c_str(), problem.what.c_str());
-    }
-  }
-  for (char32_t unicode : imported.notInGbk) {
-    std::fprintf(stderr, "%s: left out U+%04X: GBK cannot hold it\n", options.input.c_str(),
-                 static_cast<unsigned>(unicode));
-  }
-  return writeFont(*imported.file, options.output);
-}
-
 // Writes the font to the output by the output's extension; 1 when characters could not go in.
 int writeFont(GShpFile& font, const std::string& output) {
   font.setFontName(fontNameOf(output));
@@ -168,6 +149,23 @@ int writeFont(GShpFile& font, const std::string& output) {
   if (!exported.leftOut.empty() || !exported.notUnicode.empty()) return 1;
   writeFileBytes(output, exported.bytes);
   return 0;
+}
+
+int convert(const Options& options) {
+  ImportedFont imported = readFont(options);
+  for (const SourceProblem& problem : imported.leftOut) {
+    if (problem.line > 0) {
+      std::fprintf(stderr, "%s:%d: left out: %s\n", options.input.c_str(), problem.line,
+                   problem.what.c_str());
+    } else {
+      std::fprintf(stderr, "%s: left out: %s\n", options.input.c_str(), problem.what.c_str());
+    }
+  }
+  for (char32_t unicode : imported.notInGbk) {
+    std::fprintf(stderr, "%s: left out U+%04X: GBK cannot hold it\n", options.input.c_str(),
+                 static_cast<unsigned>(unicode));
+  }
+  return writeFont(*imported.file, options.output);
 }
 
 // The face a --draft argument names: a font file, else a family fontconfig knows.
