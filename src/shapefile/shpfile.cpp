@@ -154,6 +154,16 @@ GShape* GShpFile::findShapeByText(const std::string& text) {
   return findShape(code);
 }
 
+std::vector<const GShape*> GShpFile::shapesInCodeOrder() const {
+  std::vector<const GShape*> shapes;
+  if (!shapes_) return shapes;
+  shapes.reserve(shapes_->size());
+  for (const auto& s : *shapes_) shapes.push_back(s.get());
+  std::stable_sort(shapes.begin(), shapes.end(),
+                   [](const GShape* a, const GShape* b) { return a->code() < b->code(); });
+  return shapes;
+}
+
 GShape* GShpFile::shapeAt(int index) const {
   if (!shapes_ || index < 0 || index >= static_cast<int>(shapes_->size())) return nullptr;
   return (*shapes_)[index].get();

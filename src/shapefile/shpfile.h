@@ -64,6 +64,8 @@ class GShpFile {
   // The shape at a list index, or null; does not move the cursor.
   const GShape* shapeAtIndex(int index) const;
   GShape* shapeAtIndex(int index);
+  // Every shape in code order; shapes with the same code keep their file order.
+  std::vector<const GShape*> shapesInCodeOrder() const;
   // The list index of s, -1 when the file does not hold it.
   int indexOf(const GShape* s) const;
   // Replaces the lines by the list text of every shape; untouched without a list.

@@ -3,8 +3,6 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
-#include <algorithm>
-#include <vector>
 
 #include "shapefile/shpfile.h"
 #include "ui/characters/list_caption.h"
@@ -68,11 +66,7 @@ void CharacterList::refill() {
   setUpdatesEnabled(false);
   clear();
   if (const GShpFile* file = document_.file()) {
-    std::vector<const GShape*> shapes;
-    for (int i = 0; i < file->shapeCount(); ++i) shapes.push_back(file->shapeAtIndex(i));
-    std::stable_sort(shapes.begin(), shapes.end(),
-                     [](const GShape* a, const GShape* b) { return a->code() < b->code(); });
-    for (const GShape* shape : shapes) {
+    for (const GShape* shape : file->shapesInCodeOrder()) {
       const std::string bytes = shape->listText();
       addCharacter(listCaption(bytes, shape->code()), shape->code(), bytes);
     }

@@ -56,13 +56,9 @@ void CharacterTableModel::rebuild() {
   rows_.clear();
   rowOf_.clear();
   if (GShpFile* file = document_.file()) {
-    rows_.reserve(file->shapeCount());
-    for (int i = 0; i < file->shapeCount(); ++i) {
-      const GShape* shape = file->shapeAtIndex(i);
-      if (!emptyOnly_ || drawsNothing(*shape)) rows_.push_back(shape);
-    }
-    std::stable_sort(rows_.begin(), rows_.end(),
-                     [](const GShape* a, const GShape* b) { return a->code() < b->code(); });
+    rows_ = file->shapesInCodeOrder();
+    if (emptyOnly_)
+      std::erase_if(rows_, [](const GShape* shape) { return !drawsNothing(*shape); });
     rowOf_.reserve(rows_.size());
     for (size_t row = 0; row < rows_.size(); ++row)
       rowOf_.emplace(rows_[row], static_cast<int>(row));
