@@ -13,12 +13,6 @@
 
 namespace {
 
-std::unique_ptr<GShape> copyOf(const GShape& shape) {
-  auto copy = std::make_unique<GShape>();
-  copy->copyFrom(shape);
-  return copy;
-}
-
 bool sameOutline(const GShape& a, const GShape& b) {
   return a.width() == b.width() && a.byteCount() == b.byteCount() &&
          PointSnapshot::of(a).samePath(PointSnapshot::of(b));
@@ -112,13 +106,13 @@ void CharacterCommands::paste() {
 // The source view shows the new outline after the next pick or rewriting edit.
 void CharacterCommands::replaceOutline(const QString& stepName, const GShape& outline) {
   GShape& shape = *document_.currentShape();
-  std::unique_ptr<GShape> before = copyOf(shape);
+  std::unique_ptr<GShape> before = OutlineCommand::outlineOf(shape);
   shape.copyFrom(outline);
   if (sameOutline(*before, shape)) {
     document_.markChangedWithoutStep();
   } else {
     document_.pushStep(new OutlineCommand(document_, stepName, document_.file()->indexOf(&shape),
-                                          std::move(before), copyOf(shape)));
+                                          std::move(before), OutlineCommand::outlineOf(shape)));
   }
   document_.shapeEdited(&shape, ShapeChange::Outline);
 }

@@ -29,12 +29,6 @@ DraftMode modeOf(const Prompts::DraftChoice& choice) {
   return choice.mode == Prompts::DraftChoice::outline ? DraftMode::Outline : DraftMode::CentreLine;
 }
 
-std::unique_ptr<GShape> copyOf(const GShape& shape) {
-  auto copy = std::make_unique<GShape>();
-  copy->copyFrom(shape);
-  return copy;
-}
-
 QString captionOf(const GShape& shape) { return fromGbk(shape.listText()); }
 
 }  // namespace
@@ -91,10 +85,10 @@ void DraftCommands::draftCurrent() {
                            .arg(fromGbk(reference_.fontName()), captionOf(*shape)));
     return;
   }
-  std::unique_ptr<GShape> before = copyOf(*shape);
+  std::unique_ptr<GShape> before = OutlineCommand::outlineOf(*shape);
   putDraft(drafted.front(), *shape);
   document_.pushStep(new OutlineCommand(document_, kStepName, document_.file()->indexOf(shape),
-                                        std::move(before), copyOf(*shape)));
+                                        std::move(before), OutlineCommand::outlineOf(*shape)));
   document_.shapeEdited(shape, ShapeChange::Outline);
 }
 
@@ -170,9 +164,9 @@ void DraftCommands::draftMany() {
       lacking << captionOf(shape);
       continue;
     }
-    std::unique_ptr<GShape> before = copyOf(shape);
+    std::unique_ptr<GShape> before = OutlineCommand::outlineOf(shape);
     putDraft(drafted[i], shape);
-    replaced.push_back({indices[i], std::move(before), copyOf(shape)});
+    replaced.push_back({indices[i], std::move(before), OutlineCommand::outlineOf(shape)});
   }
   const int made = static_cast<int>(replaced.size());
   if (made > 0) {

@@ -15,6 +15,12 @@ OutlineCommand::OutlineCommand(FontDocument& document, const QString& name, int 
 
 OutlineCommand::~OutlineCommand() = default;
 
+std::unique_ptr<GShape> OutlineCommand::outlineOf(const GShape& shape) {
+  auto copy = std::make_unique<GShape>();
+  copy->copyFrom(shape);
+  return copy;
+}
+
 void OutlineCommand::undo() { show(false); }
 
 void OutlineCommand::redo() {

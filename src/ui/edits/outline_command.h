@@ -16,6 +16,9 @@ class OutlineCommand : public QUndoCommand {
     std::unique_ptr<GShape> before;
     std::unique_ptr<GShape> after;
   };
+  // A copy of the shape's outline (its points, width and byte count) for a step to keep.
+  static std::unique_ptr<GShape> outlineOf(const GShape& shape);
+
   // The shapes hold their `after` already.
   OutlineCommand(FontDocument& document, const QString& name, std::vector<Replaced> outlines);
   OutlineCommand(FontDocument& document, const QString& name, int index,
