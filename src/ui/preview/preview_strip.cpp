@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "platform/gbk_unicode.h"
 #include "shapefile/shpfile.h"
 #include "ui/canvas/shape_painter.h"
 #include "ui/document/font_document.h"
-#include "ui/platform/gbk.h"
 
 namespace {
 
@@ -19,23 +19,12 @@ const QColor kMissing(140, 140, 140);
 const QColor kOverrun(230, 0, 0);
 const QColor kInk(0, 0, 0);
 
-// A byte below 128 is its own code, any other character its two GBK bytes; -1 where GBK has
-// no such character.
+// A character's GBK code (its byte below 128); -1 where GBK has no such character.
 std::vector<int32_t> codesOf(const QString& text) {
   std::vector<int32_t> codes;
   for (const char32_t c : text.toUcs4()) {
-    if (c < 128) {
-      codes.push_back(static_cast<int32_t>(c));
-      continue;
-    }
-    try {
-      const std::string bytes = toGbk(QString::fromUcs4(&c, 1));
-      codes.push_back(bytes.size() == 2 ? static_cast<unsigned char>(bytes[0]) * 256 +
-                                              static_cast<unsigned char>(bytes[1])
-                                        : -1);
-    } catch (const GbkError&) {
-      codes.push_back(-1);
-    }
+    const uint16_t code = c < 128 ? static_cast<uint16_t>(c) : gbkOfUnicode(c);
+    codes.push_back(code == 0 && c != 0 ? -1 : code);
   }
   return codes;
 }
