@@ -57,6 +57,13 @@ CharacterOverview::CharacterOverview(FontDocument& document, QWidget* parent)
   column->addWidget(view_, 1);
   setWidget(body);
 
+  // The user's choices are shown before the controls are connected: showing them writes
+  // nothing back.
+  cellSize_->setValue(user.value(kCellSizeKey, 56).toInt());
+  setCellSize(cellSize_->value());
+  emptyOnly_->setChecked(user.value(kEmptyOnlyKey, false).toBool());
+  model_->setEmptyOnly(emptyOnly_->isChecked());
+
   connect(view_, &QListView::clicked, this, [this](const QModelIndex& index) {
     emit characterClicked(index.data(CharacterTableModel::ListTextRole).toByteArray().toStdString());
   });
@@ -71,10 +78,6 @@ CharacterOverview::CharacterOverview(FontDocument& document, QWidget* parent)
   });
   connect(&document_, &FontDocument::currentChanged, this, &CharacterOverview::showCurrent);
   connect(model_, &QAbstractItemModel::modelReset, this, &CharacterOverview::showCurrent);
-
-  cellSize_->setValue(user.value(kCellSizeKey, 56).toInt());
-  setCellSize(cellSize_->value());
-  emptyOnly_->setChecked(user.value(kEmptyOnlyKey, false).toBool());
 }
 
 void CharacterOverview::setCellSize(int pixels) {

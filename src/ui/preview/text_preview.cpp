@@ -50,6 +50,13 @@ TextPreview::TextPreview(FontDocument& document, QWidget* parent)
   column->addWidget(strip_, 1);
   column->addWidget(scroll_);
 
+  // The user's choices are shown before the controls are connected: showing them writes
+  // nothing back.
+  zoom_->setValue(user.value(kZoomKey, 100).toInt());
+  sample_->setText(user.value(kSampleKey, defaultSample).toString());
+  strip_->setZoom(zoom_->value());
+  strip_->setText(sample_->text());
+
   connect(sample_, &QLineEdit::textChanged, this, [this](const QString& text) {
     strip_->setText(text);
     QSettings().setValue(kSampleKey, text);
@@ -61,10 +68,6 @@ TextPreview::TextPreview(FontDocument& document, QWidget* parent)
   connect(scroll_, &QScrollBar::valueChanged, strip_, &PreviewStrip::setScroll);
   connect(strip_, &PreviewStrip::extentChanged, this, &TextPreview::updateScrollRange);
   connect(strip_, &PreviewStrip::characterClicked, this, &TextPreview::characterClicked);
-
-  zoom_->setValue(user.value(kZoomKey, 100).toInt());
-  sample_->setText(user.value(kSampleKey, defaultSample).toString());
-  strip_->setText(sample_->text());
   updateScrollRange();
 }
 
