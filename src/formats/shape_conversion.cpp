@@ -5,17 +5,12 @@
 #include <map>
 
 #include "platform/gbk_unicode.h"
+#include "shapefile/font_rules.h"
 
 namespace {
 
 constexpr double kArcTolerance = 0.25;  // grid units
 constexpr int kMostArcSegments = 256;
-
-uint16_t shapeCodeOf(char32_t unicode) {
-  return unicode < 0x80 ? static_cast<uint16_t>(unicode) : gbkOfUnicode(unicode);
-}
-
-char32_t unicodeOfShape(uint16_t code) { return code < 0x80 ? code : unicodeOfGbk(code); }
 
 int32_t toGrid(double v) {
   if (!std::isfinite(v)) return 0;
@@ -92,22 +87,24 @@ uint8_t likelyKind(const StrokeFont& font) {
   return doubleByte * 2 > font.glyphs.size() ? GShpFile::kindBigfont : GShpFile::kindAscii;
 }
 
+ShapeFontSetup proposedSetup(const StrokeFont& font) {
+  return {likelyKind(font), static_cast<uint8_t>(gridSideOf(3)), 0};
+}
+
 ConvertedFont shapeFontOf(const StrokeFont& font, const ShapeFontSetup& setup) {
-  const bool ascii = setup.kind == GShpFile::kindAscii;
-  const uint8_t above = ascii ? static_cast<uint8_t>(setup.gridSide * 2 / 3) : setup.gridSide;
-  const uint8_t below = ascii ? static_cast<uint8_t>(setup.gridSide / 3) : 0;
+  const HeightSplit split = splitHeight(setup.gridSide, hasDescent(setup.kind, setup.direction));
   ConvertedFont converted;
-  converted.file = std::make_unique<GShpFile>(above, below);
+  converted.file = std::make_unique<GShpFile>(split.above, split.below);
   GShpFile& file = *converted.file;
   file.setKind(setup.kind);
   file.setDirection(setup.direction);
-  const double scale = font.capitalHeight > 0 ? above / font.capitalHeight : 1;
+  const double scale = font.capitalHeight > 0 ? split.above / font.capitalHeight : 1;
   std::vector<const StrokeGlyph*> glyphs;
   for (const StrokeGlyph& glyph : font.glyphs) glyphs.push_back(&glyph);
   std::stable_sort(glyphs.begin(), glyphs.end(),
                    [](const auto* a, const auto* b) { return a->unicode < b->unicode; });
   for (const StrokeGlyph* glyph : glyphs) {
-    const uint16_t code = shapeCodeOf(glyph->unicode);
+    const uint16_t code = gbkOfUnicode(glyph->unicode);
     if (code == 0 || file.hasShape(code)) {
       converted.notInGbk.push_back(glyph->unicode);
       continue;
@@ -131,7 +128,7 @@ StrokeExport strokeFontOf(const GShpFile& file) {
   std::map<int64_t, int> gaps;  // advance beyond the rightmost point, by how often it occurs
   for (int i = 0; i < file.shapeCount(); ++i) {
     const GShape& shape = *file.shapeAtIndex(i);
-    const char32_t unicode = unicodeOfShape(shape.code());
+    const char32_t unicode = unicodeOfGbk(shape.code());
     if (unicode == 0) {
       exported.leftOut.push_back(shape.code());
       continue;

@@ -20,6 +20,9 @@ struct ShapeFontSetup {
 // The kind a font of these characters would be made as: BIGFONT when most of them are
 // double-byte GBK characters, otherwise ASCII.
 uint8_t likelyKind(const StrokeFont& font);
+// What an imported font of these characters is proposed to become: the likely kind on a grid
+// of 48, in normal direction.
+ShapeFontSetup proposedSetup(const StrokeFont& font);
 
 struct ConvertedFont {
   std::unique_ptr<GShpFile> file;

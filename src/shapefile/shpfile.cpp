@@ -1,5 +1,7 @@
 #include "shapefile/shpfile.h"
 
+#include "shapefile/font_rules.h"
+
 #include <algorithm>
 
 GShpFile::GShpFile() = default;
@@ -62,15 +64,10 @@ bool GShpFile::setWidth(uint8_t v) {
 
 bool GShpFile::setGridIndex(uint8_t i) {
   gridIndex_ = i;
-  const int size = (static_cast<int8_t>(i) + 1) * 12;
-  // A font without descent keeps none; otherwise two thirds above, one below.
-  if (below_ != 0) {
-    setAbove(static_cast<uint8_t>(size * 2 / 3));
-    setBelow(static_cast<uint8_t>(size / 3));
-  } else {
-    setAbove(static_cast<uint8_t>(size));
-    setBelow(0);
-  }
+  // A font without descent keeps none.
+  const HeightSplit split = splitHeight(gridSideOf(static_cast<int8_t>(i)), below_ != 0);
+  setAbove(split.above);
+  setBelow(split.below);
   return true;
 }
 

@@ -8,7 +8,7 @@ namespace {
 // The number a shape has in the compiled file: CAD programs read a unifont's numbers as
 // Unicode, while the editor numbers characters by GBK. 0 when the code is no GBK character.
 uint16_t compiledNumber(uint16_t code, bool unicode) {
-  if (!unicode || code < 0x80) return code;
+  if (!unicode) return code;
   const char32_t number = unicodeOfGbk(code);
   return number <= 0xFFFF ? static_cast<uint16_t>(number) : 0;
 }

@@ -28,6 +28,7 @@
 #include "platform/local_date.h"
 #include "platform/path_names.h"
 #include "platform/text_lines.h"
+#include "shapefile/font_rules.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ uint8_t kindNamed(const std::string& name) {
 
 uint8_t gridNamed(const std::string& text) {
   const int side = std::atoi(text.c_str());
-  if (side < 12 || side > 120 || side % 12 != 0 || std::to_string(side) != text)
+  if (gridIndexOf(side) < 0 || std::to_string(side) != text)
     throw std::invalid_argument("the grid is 12 to 120 units in steps of 12, not " + text);
   return static_cast<uint8_t>(side);
 }
@@ -108,15 +109,6 @@ Options optionsOf(int argc, char** argv) {
   return options;
 }
 
-// A font name the shape file's header can hold: the output's base name, non-ASCII bytes as '_'.
-std::string fontNameOf(const std::string& path) {
-  std::string name = baseNameOf(path);
-  for (char& c : name) {
-    if (static_cast<unsigned char>(c) >= 0x80 || c == ',' || c < 0x20) c = '_';
-  }
-  return name;
-}
-
 ImportedFont readFont(const Options& options) {
   const FontFileFormat* format = formatOfPath(options.input);
   if (!format || !format->readable())
@@ -124,7 +116,10 @@ ImportedFont readFont(const Options& options) {
   const std::string bytes = readFileBytes(options.input, GShpFile::maxFileBytes);
   if (format->readShapes) return format->readShapes(bytes, options.input, {});
   const StrokeFont strokes = format->readStrokes(bytes, options.input);
-  return importStrokes(strokes, {options.kind.value_or(likelyKind(strokes)), options.gridSide, 0});
+  ShapeFontSetup setup = proposedSetup(strokes);
+  setup.kind = options.kind.value_or(setup.kind);
+  setup.gridSide = options.gridSide;
+  return importStrokes(strokes, setup);
 }
 
 // Writes the font to the output by the output's extension; 1 when characters could not go in.
@@ -180,12 +175,8 @@ FaceFile draftFaceOf(const std::string& face) {
 int draft(const Options& options) {
   const bool hanzi = options.characterSet == "gb2312";
   const uint8_t kind = options.kind.value_or(hanzi ? GShpFile::kindBigfont : GShpFile::kindAscii);
-  // As a new font of another format is made: an ASCII font two thirds above the baseline, the
-  // other kinds all above it.
-  const uint8_t side = options.gridSide;
-  const bool ascii = kind == GShpFile::kindAscii;
-  const DraftGrid grid{ascii ? static_cast<uint8_t>(side * 2 / 3) : side,
-                       ascii ? static_cast<uint8_t>(side / 3) : uint8_t{0}};
+  const HeightSplit split = splitHeight(options.gridSide, hasDescent(kind, 0));
+  const DraftGrid grid{split.above, split.below};
   std::vector<uint16_t> codes;
   if (hanzi) {
     codes = gb2312HanziCodes();
@@ -194,7 +185,7 @@ int draft(const Options& options) {
   }
   std::vector<DraftRequest> asked;
   for (uint16_t code : codes)
-    asked.push_back({code < 0x80 ? char32_t{code} : unicodeOfGbk(code), code >= 0x80});
+    asked.push_back({unicodeOfGbk(code), isDoubleByte(code)});
   std::string error;
   const std::vector<DraftedGlyph> drafted =
       draftMany(draftFaceOf(options.draftFace), asked, grid, options.draftMode, 2, &error);

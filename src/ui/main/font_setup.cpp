@@ -1,5 +1,6 @@
 #include "ui/main/font_setup.h"
 
+#include "shapefile/font_rules.h"
 #include "shapefile/shpfile.h"
 #include "ui/document/font_document.h"
 #include "ui/platform/prompts.h"
@@ -30,15 +31,10 @@ bool FontSetup::refuseKindChange() {
 bool FontSetup::setAscii() {
   GShpFile* file = document_.file();
   if (!file) return false;
-  const uint8_t side = document_.gridSide();
-  bool aboveSet, belowSet;
-  if (file->direction() == 0) {
-    aboveSet = file->setAbove(static_cast<uint8_t>(side * 2 / 3));
-    belowSet = file->setBelow(static_cast<uint8_t>(side / 3));
-  } else {
-    aboveSet = file->setAbove(side);
-    belowSet = file->setBelow(0);
-  }
+  const HeightSplit split =
+      splitHeight(document_.gridSide(), hasDescent(GShpFile::kindAscii, file->direction()));
+  const bool aboveSet = file->setAbove(split.above);
+  const bool belowSet = file->setBelow(split.below);
   if (!aboveSet || !belowSet) return refuseKindChange();
   file->setKind(GShpFile::kindAscii);
   document_.metricsEdited();

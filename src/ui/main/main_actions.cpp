@@ -5,8 +5,9 @@
 #include <QUndoStack>
 #include <optional>
 
+#include "shapefile/font_rules.h"
 #include "ui/icons/icons.h"
-#include "ui/main/hints.h"
+#include "ui/shared/hints.h"
 
 namespace {
 
@@ -146,7 +147,7 @@ void MainActions::create(QObject* owner, QUndoStack* history) {
   NMASCII->setChecked(true);
   fontSizeGroup = new QActionGroup(owner);
   for (size_t i = 0; i < gridSizeItems.size(); ++i) {
-    const int size = static_cast<int>(i + 1) * 12;
+    const int size = gridSideOf(static_cast<int>(i));
     const QByteArray name = "N" + QByteArray::number(size) + QByteArray::number(size);
     QAction* item = newAction(owner, name.constData(), QStringLiteral("%1*%1").arg(size));
     item->setCheckable(true);
