@@ -33,7 +33,8 @@ void BM_UndoHistoryOfDrags(benchmark::State& state) {
         PointSnapshot before = PointSnapshot::of(shape);
         for (GPoint* p = shape.first(); p; p = shape.next()) p->translate(step);
         stack.push(new PointEditCommand(document, 0, PointEdit::MoveSelection, drag,
-                                        std::move(before), PointSnapshot::of(shape)));
+                                        std::move(before), PointSnapshot::of(shape),
+                                        ShapeChange::PointsShown));
       }
       heapMiB = static_cast<double>(heapInUse() - start) / (1024.0 * 1024.0);
       benchmark::DoNotOptimize(stack.count());

@@ -16,7 +16,7 @@
 #include "ui/main/main_window.h"
 #include "ui/overview/character_overview.h"
 #include "ui/platform/gbk.h"
-#include "ui/platform/qt_prompts.h"
+#include "ui/main/qt_prompts.h"
 #include "ui/preview/preview_strip.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "resident_memory.h"
 #include "ui/characters/character_list.h"
 #include "ui/main/main_window.h"
-#include "ui/platform/qt_prompts.h"
+#include "ui/main/qt_prompts.h"
 
 namespace {
 

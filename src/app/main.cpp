@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "ui/main/main_window.h"
-#include "ui/platform/qt_prompts.h"
+#include "ui/main/qt_prompts.h"
 
 // The command line is not read. An error while the window is being built is shown and ends
 // the program; errors of commands are shown by the window and the program goes on.

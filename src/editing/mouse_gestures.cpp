@@ -4,12 +4,6 @@
 
 #include "model/shape.h"
 
-namespace {
-
-enum Mode : uint8_t { kNormal = 0, kContinuousAdd = 1, kContinuousDelete = 2, kDragReference = 3 };
-
-}  // namespace
-
 GPoint MouseGestures::gridPoint(const GridLayout& grid, int32_t x, int32_t y) const {
   const GridLayout::Cell cell = grid.pixelToGrid(x, y);
   return GPoint(cell.x, cell.y, cursorPoint.isVirtual);
@@ -20,7 +14,7 @@ GestureOutcome MouseGestures::press(const EditTarget& target, const MouseInput& 
   if (!target.shape || !target.grid.usable()) return out;
   if (input.button == MouseInput::Button::Left) {
     if (popupJustShown) closingPressSeen = true;
-    if (editMode == kNormal) {
+    if (editMode == EditMode::Normal) {
       pointsMoved = false;
       if (input.alt) {
         dragAnchorX = input.x;
@@ -31,7 +25,7 @@ GestureOutcome MouseGestures::press(const EditTarget& target, const MouseInput& 
         rubberBand = true;
         out.refresh = Refresh::Repaint;
       }
-    } else if (editMode == kDragReference) {
+    } else if (editMode == EditMode::DragReference) {
       dragAnchorX = input.x;
       dragAnchorY = input.y;
     }
@@ -39,7 +33,7 @@ GestureOutcome MouseGestures::press(const EditTarget& target, const MouseInput& 
     // Qt opens the pop-up menu on the press, so the press picks the point it acts on.
     const GPoint at = gridPoint(target.grid, input.x, input.y);
     hotPoint = target.shape->pointAt(at.x, at.y);
-    out.insertItemsEnabled = editMode == kNormal && hotPoint != nullptr;
+    out.insertItemsEnabled = editMode == EditMode::Normal && hotPoint != nullptr;
   }
   return out;
 }
@@ -53,10 +47,10 @@ GestureOutcome MouseGestures::move(const EditTarget& target, const MouseInput& i
     cursorPoint.y = cell.y;
   }
   if (!target.shape) return out;
-  if (editMode == kNormal) {
+  if (editMode == EditMode::Normal) {
     if (input.leftHeld) moveInNormalMode(*target.shape, input, out);
     lastCursorPoint.assign(cursorPoint);
-  } else if (editMode == kDragReference && input.leftHeld && target.glyphReference) {
+  } else if (editMode == EditMode::DragReference && input.leftHeld && target.glyphReference) {
     if (dragAnchorTo(input, out)) out.refresh = Refresh::Light;
   }
   return out;
@@ -113,13 +107,13 @@ GestureOutcome MouseGestures::release(const EditTarget& target, const MouseInput
   GShape& shape = *target.shape;
   const GPoint at = gridPoint(target.grid, input.x, input.y);
   if (input.button == MouseInput::Button::Left) {
-    if (editMode == kNormal) {
+    if (editMode == EditMode::Normal) {
       releaseInNormalMode(shape, target, input, at, out);
-    } else if (editMode == kContinuousAdd && !swallowClosingClick()) {
+    } else if (editMode == EditMode::ContinuousAdd && !swallowClosingClick()) {
       addCursorPoint(shape);
       out.edit = PointEdit::AddPoint;
       out.refresh = Refresh::Full;
-    } else if (editMode == kContinuousDelete && !swallowClosingClick()) {
+    } else if (editMode == EditMode::ContinuousDelete && !swallowClosingClick()) {
       for (GPoint* p = shape.first(); p; p = shape.next()) {
         if (GPoint::samePlace(*p, cursorPoint)) {
           shape.deletePoint(p);
@@ -143,7 +137,7 @@ void MouseGestures::releaseInNormalMode(GShape& shape, const EditTarget& target,
                                         const MouseInput& input, const GPoint& at,
                                         GestureOutcome& out) {
   out.refresh = Refresh::Repaint;
-  if (pendingInsert != 0) {
+  if (pendingInsert != PendingInsert::None) {
     insertPending(shape, at, out);
   } else if (input.shift) {
     selEndX = input.x;
@@ -163,16 +157,16 @@ void MouseGestures::releaseInNormalMode(GShape& shape, const EditTarget& target,
 }
 
 void MouseGestures::insertPending(GShape& shape, const GPoint& at, GestureOutcome& out) {
-  const uint8_t kind = pendingInsert;
-  pendingInsert = 0;
+  const PendingInsert kind = pendingInsert;
+  pendingInsert = PendingInsert::None;
   if (!hotPoint) return;
   auto point = std::make_unique<GPoint>(at);
-  if (kind == 1 || kind == 3) {
+  if (kind == PendingInsert::VirtualBefore || kind == PendingInsert::VirtualAfter) {
     point->setVirtual();
   } else {
     point->setReal();
   }
-  if (kind <= 2) {
+  if (kind == PendingInsert::VirtualBefore || kind == PendingInsert::RealBefore) {
     shape.insertBefore(std::move(point), hotPoint);
   } else {
     shape.insertAfter(std::move(point), hotPoint);

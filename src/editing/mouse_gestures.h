@@ -35,9 +35,13 @@ struct GestureOutcome : EditResult {
   std::optional<bool> insertItemsEnabled;  // a right press decides the pop-up's insert items
 };
 
+// The edit modes, in the order of the mode buttons.
+enum class EditMode : uint8_t { Normal, ContinuousAdd, ContinuousDelete, DragReference };
+// The point the next click inserts next to hotPoint, in the order of the pop-up's items.
+enum class PendingInsert : uint8_t { None, VirtualBefore, RealBefore, VirtualAfter, RealAfter };
+
 // The decisions of mouse editing on the canvas: which points a press, move or release
-// selects, adds, deletes, inserts or moves, and what has to be refreshed. The edit modes
-// are 0 normal editing, 1 continuous add, 2 continuous delete, 3 drag the reference.
+// selects, adds, deletes, inserts or moves, and what has to be refreshed.
 class MouseGestures {
  public:
   GestureOutcome press(const EditTarget& target, const MouseInput& input);
@@ -58,12 +62,11 @@ class MouseGestures {
   void forgetShape();
   bool rubberBandShown() const { return rubberBand; }
 
-  uint8_t editMode = 0;
+  EditMode editMode = EditMode::Normal;
   GPoint cursorPoint{0, 0, 1};  // its pen state is that of new points
   GPoint lastCursorPoint{0, 0, 0};
   GPoint* hotPoint = nullptr;  // a point of the current character
-  // 0 none; 1 virtual before, 2 real before, 3 virtual after, 4 real after hotPoint.
-  uint8_t pendingInsert = 0;
+  PendingInsert pendingInsert = PendingInsert::None;
   bool pointsMoved = false;
   bool popupJustShown = false;
   int32_t dragAnchorX = 0;

@@ -14,11 +14,22 @@ PointSnapshot PointSnapshot::of(const GShape& shape) {
   return snapshot;
 }
 
+// The points the shape has take the snapshot's values in place, so that restoring the
+// shape's own snapshot changes nothing and a pointer to one of its points stays good.
 void PointSnapshot::restoreInto(GShape& shape) const {
-  shape.deleteAll();
-  for (const Point& p : points_) {
-    GPoint point(p.x, p.y, p.isVirtual);
-    point.selected = p.selected;
+  while (static_cast<size_t>(shape.pointCount()) > points_.size()) shape.deletePoint(shape.last());
+  size_t at = 0;
+  for (GPoint* p = shape.first(); p; p = shape.next(), ++at) {
+    const Point& value = points_[at];
+    p->x = value.x;
+    p->y = value.y;
+    p->isVirtual = value.isVirtual;
+    p->selected = value.selected;
+  }
+  for (; at < points_.size(); ++at) {
+    const Point& value = points_[at];
+    GPoint point(value.x, value.y, value.isVirtual);
+    point.selected = value.selected;
     shape.appendPoint(point);
   }
 }

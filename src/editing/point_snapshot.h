@@ -11,7 +11,7 @@ class GShape;
 class PointSnapshot {
  public:
   static PointSnapshot of(const GShape& shape);
-  // Gives the shape the snapshot's points (new point objects) with their selection.
+  // Gives the shape the snapshot's points with their selection, reusing its point objects.
   void restoreInto(GShape& shape) const;
   // The same places and pens in the same order; the selection does not count.
   bool samePath(const PointSnapshot& other) const;

@@ -45,6 +45,16 @@ std::string GShape::listText() const {
   return std::string{static_cast<char>(code_ >> 8), static_cast<char>(code_ & 0xFF)};
 }
 
+std::optional<uint16_t> GShape::codeOfListText(std::string_view text) {
+  if (text.size() == 1 && static_cast<unsigned char>(text[0]) < 128)
+    return static_cast<unsigned char>(text[0]);
+  if (text.size() != 2) return std::nullopt;
+  const auto code = static_cast<uint16_t>(static_cast<unsigned char>(text[0]) << 8 |
+                                          static_cast<unsigned char>(text[1]));
+  if (code < 128) return std::nullopt;
+  return code;
+}
+
 GPoint* GShape::first() {
   cursor_ = 0;
   return path_.empty() ? nullptr : path_[0];

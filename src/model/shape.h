@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,8 @@ class GShape {
   static constexpr size_t maxDefinitionItems = 1'000'000;
   // The character as the character list shows it: one byte below 128, else two.
   std::string listText() const;
+  // The code whose list text `text` is; none for a text no code has.
+  static std::optional<uint16_t> codeOfListText(std::string_view text);
 
   // The path for reading, in order, as const points; reading moves no cursor, so any number
   // of readers may walk it at once.

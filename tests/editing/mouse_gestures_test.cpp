@@ -174,7 +174,7 @@ TEST_F(GestureTest, CtrlDragMovesTheWholeCharacterAndAltDragTheReference) {
 }
 
 TEST_F(GestureTest, TheReferenceModeDragsTheGlyphPixelByPixelAndMarksTheFile) {
-  gestures.editMode = 3;
+  gestures.editMode = EditMode::DragReference;
   gestures.press(target, input(Button::Left, 100, 100, kNone, true));
   EXPECT_EQ(gestures.move(target, input(Button::None, 103, 99, kNone, true)).refresh,
             Refresh::None);  // no reference glyph shown: a picture is not dragged
@@ -204,7 +204,7 @@ TEST_F(GestureTest, TheRubberBandAddsThePointsInsideToTheSelection) {
 }
 
 TEST_F(GestureTest, ContinuousAddPutsTheCursorPointAfterTheSelectionOrAtTheEnd) {
-  gestures.editMode = 1;
+  gestures.editMode = EditMode::ContinuousAdd;
   gestures.cursorPoint.setReal();
   const GestureOutcome first = click(4, 4);
   EXPECT_EQ(first.edit, PointEdit::AddPoint);
@@ -232,7 +232,7 @@ TEST_F(GestureTest, ContinuousDeleteRemovesTheFirstPointThereOnly) {
   add(5, 5, true);
   add(6, 6, false);
   add(5, 5, false);
-  gestures.editMode = 2;
+  gestures.editMode = EditMode::ContinuousDelete;
   const GestureOutcome hit = click(5, 5);
   EXPECT_EQ(hit.edit, PointEdit::DeleteAtCursor);
   EXPECT_EQ(hit.refresh, Refresh::Full);
@@ -244,12 +244,12 @@ TEST_F(GestureTest, ContinuousDeleteRemovesTheFirstPointThereOnly) {
 
 TEST_F(GestureTest, AnArmedInsertPlacesThePointAtTheNextClick) {
   const struct {
-    uint8_t pending;
+    PendingInsert pending;
     const char* path;
-  } cases[] = {{1, "v1,1 v7,7 r3,3 "},
-               {2, "v1,1 r7,7 r3,3 "},
-               {3, "v1,1 r3,3 v7,7 "},
-               {4, "v1,1 r3,3 r7,7 "}};
+  } cases[] = {{PendingInsert::VirtualBefore, "v1,1 v7,7 r3,3 "},
+               {PendingInsert::RealBefore, "v1,1 r7,7 r3,3 "},
+               {PendingInsert::VirtualAfter, "v1,1 r3,3 v7,7 "},
+               {PendingInsert::RealAfter, "v1,1 r3,3 r7,7 "}};
   for (const auto& c : cases) {
     shape.deleteAll();
     add(1, 1, true);
@@ -260,13 +260,13 @@ TEST_F(GestureTest, AnArmedInsertPlacesThePointAtTheNextClick) {
     EXPECT_EQ(path(), c.path);
     EXPECT_EQ(out.edit, PointEdit::InsertPoint);
     EXPECT_EQ(out.refresh, Refresh::Light);
-    EXPECT_EQ(gestures.pendingInsert, 0);
+    EXPECT_EQ(gestures.pendingInsert, PendingInsert::None);
     EXPECT_EQ(gestures.hotPoint->x, 7);  // the click hit the new point
   }
   gestures.hotPoint = nullptr;
-  gestures.pendingInsert = 2;
+  gestures.pendingInsert = PendingInsert::RealBefore;
   click(8, 8);  // without a hot point the insert is dropped
-  EXPECT_EQ(gestures.pendingInsert, 0);
+  EXPECT_EQ(gestures.pendingInsert, PendingInsert::None);
   EXPECT_EQ(shape.pointCount(), 3);
 }
 
@@ -278,7 +278,7 @@ TEST_F(GestureTest, TheRightPressPicksTheHotPointAndDecidesTheInsertItems) {
   EXPECT_EQ(onPoint.insertItemsEnabled, true);
   EXPECT_EQ(press(4, 4, kNone, Button::Right).insertItemsEnabled, false);
   EXPECT_EQ(gestures.hotPoint, nullptr);
-  for (uint8_t mode : {1, 2, 3}) {
+  for (EditMode mode : {EditMode::ContinuousAdd, EditMode::ContinuousDelete, EditMode::DragReference}) {
     gestures.editMode = mode;
     EXPECT_EQ(press(3, 3, kNone, Button::Right).insertItemsEnabled, false);
     EXPECT_EQ(gestures.hotPoint, at(1));
@@ -287,7 +287,7 @@ TEST_F(GestureTest, TheRightPressPicksTheHotPointAndDecidesTheInsertItems) {
 }
 
 TEST_F(GestureTest, ThePopupGuardOnlyKeepsTheClosingClickFromEditing) {
-  gestures.editMode = 1;
+  gestures.editMode = EditMode::ContinuousAdd;
   moveTo(2, 2, kNone, false);
   // The click that closed the menu reached the canvas: it adds nothing.
   gestures.popupShown();
@@ -305,7 +305,7 @@ TEST_F(GestureTest, ThePopupGuardOnlyKeepsTheClosingClickFromEditing) {
   EXPECT_EQ(shape.pointCount(), 2);
 
   // Normal mode: a drag that closed the menu does not jump the selection.
-  gestures.editMode = 0;
+  gestures.editMode = EditMode::Normal;
   at(0)->select();
   gestures.popupShown();
   press(20, 20);

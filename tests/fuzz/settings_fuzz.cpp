@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/ini_file.h"
-#include "ui/main/settings_record.h"
+#include "ui/shared/settings_record.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "ui/characters/character_list.h"
 #include "ui/document/font_document.h"
 #include "ui/main/main_window.h"
-#include "ui/main/settings_record.h"
+#include "ui/shared/settings_record.h"
 #include "ui/reference/reference_underlay.h"
 #include "ui/scripted_prompts.h"
 
@@ -23,15 +23,16 @@
 struct TFmMainProbe {
   static FontDocument& document(TFmMain& w) { return *w.fontDocument; }
   static CanvasPanel& canvas(TFmMain& w) { return *w.Panel; }
+  static DraftCommands& draftCommands(TFmMain& w) { return *w.draftCommands; }
   static ReferenceUnderlay& reference(TFmMain& w) { return *w.reference; }
   static GShape* currentShape(TFmMain& w) { return document(w).currentShape(); }
   static GPoint*& hotPoint(TFmMain& w) { return gestures(w).hotPoint; }
-  static uint8_t& pendingInsert(TFmMain& w) { return gestures(w).pendingInsert; }
+  static PendingInsert& pendingInsert(TFmMain& w) { return gestures(w).pendingInsert; }
   static MouseGestures& gestures(TFmMain& w) { return canvas(w).gestures(); }
   static bool modified(TFmMain& w) { return document(w).isModified(); }
   static bool undoClean(TFmMain& w) { return document(w).undoStack()->isClean(); }
   static const std::string& filePath(TFmMain& w) { return document(w).path(); }
-  static uint8_t refMode(TFmMain& w) { return reference(w).mode(); }
+  static uint8_t refMode(TFmMain& w) { return static_cast<uint8_t>(reference(w).mode()); }
   static void setCurrentChar(TFmMain& w, const std::string& c) { document(w).setCurrentChar(c); }
   static void setRefFontSize(TFmMain& w, int32_t size) {
     SettingsRecord record;
@@ -50,7 +51,7 @@ struct TFmMainProbe {
   static const GPoint& cursorPoint(TFmMain& w) { return gestures(w).cursorPoint; }
   static bool showPenUpTrack(TFmMain& w) { return canvas(w).showsPenUpTrack(); }
   static bool showPoints(TFmMain& w) { return canvas(w).showsPoints(); }
-  static uint8_t editMode(TFmMain& w) { return gestures(w).editMode; }
+  static EditMode editMode(TFmMain& w) { return gestures(w).editMode; }
   static uint32_t cellSize(TFmMain& w) { return canvas(w).layout().cellSize; }
   static int32_t originX(TFmMain& w) { return canvas(w).layout().originX; }
   static int32_t originY(TFmMain& w) { return canvas(w).layout().originY; }

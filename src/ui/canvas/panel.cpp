@@ -59,18 +59,15 @@ CanvasPanel::CanvasPanel(FontDocument& document, ReferenceUnderlay& reference, Q
     gestures_.forgetShape();
     repaint();
   });
-  connect(&document_, &FontDocument::fileChanged, this, [this] { gestures_.pendingInsert = 0; });
-  connect(&document_, &FontDocument::shapeRestored, this, [this] {
-    gestures_.forgetShape();
-    gestures_.pendingInsert = 0;
-  });
+  connect(&document_, &FontDocument::fileChanged, this, [this] { gestures_.pendingInsert = PendingInsert::None; });
   connect(&document_, &FontDocument::shapeChanged, this,
           [this, redrawIfCurrent](const GShape* shape, ShapeChange change) {
-            if (change == ShapeChange::Outline && shape == document_.currentShape())
-              gestures_.forgetShape();
+            if (change == ShapeChange::Restored) gestures_.pendingInsert = PendingInsert::None;
+            const bool replaced = change == ShapeChange::Outline || change == ShapeChange::Restored;
+            if (replaced && shape == document_.currentShape()) gestures_.forgetShape();
             redrawIfCurrent(shape);
           });
-  connect(&document_, &FontDocument::selectionChanged, this, redrawIfCurrent);
+  connect(&document_, &FontDocument::pointSelectionChanged, this, redrawIfCurrent);
   connect(&document_, &FontDocument::metricsChanged, this, redraw);
   connect(&reference_, &ReferenceUnderlay::changed, this, redraw);
 }
@@ -110,7 +107,7 @@ void CanvasPanel::mouseMoveEvent(QMouseEvent* event) { forward(onMouseMove, even
 void CanvasPanel::mouseReleaseEvent(QMouseEvent* event) { forward(onMouseUp, event); }
 
 EditTarget CanvasPanel::editTarget() const {
-  return {document_.currentShape(), layout(), reference_.mode() == 1};
+  return {document_.currentShape(), layout(), reference_.mode() == ReferenceMode::Face};
 }
 
 // The parts of a gesture's outcome that are not edits of the character.
@@ -145,16 +142,16 @@ void CanvasPanel::runEdit(const std::function<EditResult()>& edit) {
   PointSnapshot before = edited ? PointSnapshot::of(*edited) : PointSnapshot();
   const EditResult result = edit();
   gestures_.forgetHotPointUnlessIn(document_.currentShape());
+  const bool changed = result.refresh == Refresh::Light || result.refresh == Refresh::Full;
+  const ShapeChange shown =
+      result.refresh == Refresh::Full ? ShapeChange::PointsShown : ShapeChange::Points;
   const bool stepped = result.edit != PointEdit::None && edited &&
                        edited == document_.currentShape() &&
-                       recordStep(*edited, result.edit, std::move(before));
-  const bool changed = result.refresh == Refresh::Light || result.refresh == Refresh::Full;
-  if (!stepped && changed) document_.markChangedWithoutStep();
+                       recordStep(*edited, result.edit, std::move(before), shown);
   if (result.refresh == Refresh::Repaint) repaint();
-  if (changed && edited) {
-    document_.shapeEdited(
-        edited, result.refresh == Refresh::Full ? ShapeChange::PointsShown : ShapeChange::Points);
-  }
+  if (stepped || !changed) return;
+  document_.markChangedWithoutStep();
+  if (edited) document_.shapeEdited(edited, shown);
 }
 
 void CanvasPanel::editCurrentShape(const std::function<EditResult(GShape&)>& edit) {
@@ -162,10 +159,12 @@ void CanvasPanel::editCurrentShape(const std::function<EditResult(GShape&)>& edi
   runEdit([&] { return edit(*document_.currentShape()); });
 }
 
-bool CanvasPanel::recordStep(GShape& shape, PointEdit edit, PointSnapshot before) {
+bool CanvasPanel::recordStep(GShape& shape, PointEdit edit, PointSnapshot before,
+                             ShapeChange shown) {
   PointSnapshot after = PointSnapshot::of(shape);
   if (after.samePath(before)) return false;
   document_.pushStep(new PointEditCommand(document_, document_.file()->indexOf(&shape), edit,
-                                          gestureCount_, std::move(before), std::move(after)));
+                                          gestureCount_, std::move(before), std::move(after),
+                                          shown));
   return true;
 }

@@ -8,8 +8,8 @@
 #include "editing/grid_layout.h"
 #include "editing/mouse_gestures.h"
 #include "editing/point_snapshot.h"
+#include "ui/document/font_document.h"
 
-class FontDocument;
 class GShape;
 class QPainter;
 class ReferenceUnderlay;
@@ -67,7 +67,7 @@ class CanvasPanel : public QWidget {
  private:
   EditTarget editTarget() const;
   GestureOutcome showGestureOutcome(const GestureOutcome& outcome);
-  bool recordStep(GShape& shape, PointEdit edit, PointSnapshot before);
+  bool recordStep(GShape& shape, PointEdit edit, PointSnapshot before, ShapeChange shown);
   void drawGrid(QPainter& canvas, const GridLayout& layout) const;
   void drawRubberBand(QPainter& canvas) const;
 

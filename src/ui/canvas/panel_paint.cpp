@@ -3,7 +3,7 @@
 #include "ui/canvas/panel.h"
 #include "ui/canvas/shape_painter.h"
 #include "ui/document/font_document.h"
-#include "ui/main/form_font.h"
+#include "ui/shared/form_font.h"
 #include "ui/reference/reference_underlay.h"
 
 namespace {

@@ -68,7 +68,7 @@ void PointCommands::deleteAll() {
   });
 }
 
-void PointCommands::armInsert(uint8_t kind) {
+void PointCommands::armInsert(PendingInsert kind) {
   if (document_.file() && document_.currentShape()) canvas_.gestures().pendingInsert = kind;
 }
 

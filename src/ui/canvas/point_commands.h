@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "editing/mouse_gestures.h"
+
 class CanvasPanel;
 class FontDocument;
 
@@ -21,9 +23,8 @@ class PointCommands {
   void deletePoint();
   void deleteSelected();
   void deleteAll();
-  // 1 virtual before, 2 real before, 3 virtual after, 4 real after the point last hit: the
-  // next click in normal editing places it.
-  void armInsert(uint8_t kind);
+  // A point before or after the point last hit: the next click in normal editing places it.
+  void armInsert(PendingInsert kind);
 
   // The editor keys Insert and Delete.
   void addCursorPoint();

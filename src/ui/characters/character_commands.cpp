@@ -3,7 +3,6 @@
 #include "editing/character_sets.h"
 #include "editing/point_snapshot.h"
 #include "shapefile/shpfile.h"
-#include "ui/characters/character_list.h"
 #include "ui/document/font_document.h"
 #include "ui/edits/add_shapes_command.h"
 #include "ui/edits/delete_shape_command.h"
@@ -20,9 +19,8 @@ bool sameOutline(const GShape& a, const GShape& b) {
 
 }  // namespace
 
-CharacterCommands::CharacterCommands(FontDocument& document, Prompts& prompts, CharacterList& list,
-                                     QObject* parent)
-    : QObject(parent), document_(document), prompts_(prompts), list_(list) {}
+CharacterCommands::CharacterCommands(FontDocument& document, Prompts& prompts, QObject* parent)
+    : QObject(parent), document_(document), prompts_(prompts) {}
 
 CharacterCommands::~CharacterCommands() = default;
 
@@ -32,17 +30,20 @@ void CharacterCommands::add() {
   if (!file) return;
   const std::optional<std::string> text = prompts_.askCharacters();
   if (!text) return;
+  // The characters are made in the file, where their order and widths are worked out, and
+  // taken back out for the step to add.
   const int firstIndex = file->shapeCount();
   const uint16_t countBefore = file->characterCount();
-  const std::string selectedBefore = list_.selectedText();
   const AddedCharacters result = addCharacters(*file, *text, document_.gridSide());
-  if (result.added) {
-    document_.showChangedShapes(result.firstText, -1);
-    document_.pushStep(
-        new AddShapesCommand(document_, firstIndex, countBefore, selectedBefore, result.firstText));
-  } else {
-    list_.pick(result.firstText);
+  if (!result.added) {
+    document_.pick(document_.current());
+    return;
   }
+  std::vector<std::unique_ptr<GShape>> added = file->takeShapesFrom(firstIndex);
+  file->setCharacterCount(countBefore);
+  document_.pushStep(new AddShapesCommand(document_, std::move(added),
+                                          *GShape::codeOfListText(result.firstText),
+                                          document_.current()));
 }
 
 // The item that followed the deleted one in the list takes its row.
@@ -53,11 +54,7 @@ void CharacterCommands::remove() {
                    Prompts::Question::OkCancelWarningCancel) != Prompts::Answer::Ok) {
     return;
   }
-  const int row = list_.currentRow();
-  const int index = file->indexOf(document_.currentShape());
-  std::unique_ptr<GShape> removed = file->takeShapeAt(index);
-  document_.showChangedShapes(std::string(), row);
-  document_.pushStep(new DeleteShapeCommand(document_, index, row, std::move(removed)));
+  document_.pushStep(new DeleteShapeCommand(document_, file->indexOf(document_.currentShape())));
 }
 
 // A character is found by its one or two GBK bytes; nothing found leaves the selection.
@@ -75,7 +72,7 @@ void CharacterCommands::find() {
                  Prompts::Question::OkError);
     return;
   }
-  list_.pick(bytes.substr(0, 2));
+  document_.pickText(bytes.substr(0, 2));
 }
 
 void CharacterCommands::copy() {
@@ -106,13 +103,15 @@ void CharacterCommands::paste() {
 // The source view shows the new outline after the next pick or rewriting edit.
 void CharacterCommands::replaceOutline(const QString& stepName, const GShape& outline) {
   GShape& shape = *document_.currentShape();
-  std::unique_ptr<GShape> before = OutlineCommand::outlineOf(shape);
-  shape.copyFrom(outline);
-  if (sameOutline(*before, shape)) {
+  std::unique_ptr<GShape> after = OutlineCommand::outlineOf(shape);
+  after->copyFrom(outline);
+  if (sameOutline(shape, *after)) {
+    // Nothing to undo, yet the points are new ones.
+    shape.copyFrom(*after);
     document_.markChangedWithoutStep();
-  } else {
-    document_.pushStep(new OutlineCommand(document_, stepName, document_.file()->indexOf(&shape),
-                                          std::move(before), OutlineCommand::outlineOf(shape)));
+    document_.shapeEdited(&shape, ShapeChange::Outline);
+    return;
   }
-  document_.shapeEdited(&shape, ShapeChange::Outline);
+  document_.pushStep(new OutlineCommand(document_, stepName, document_.file()->indexOf(&shape),
+                                        std::move(after), ShapeChange::Outline));
 }

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <memory>
 
-class CharacterList;
 class FontDocument;
 class GShape;
 class Prompts;
@@ -13,8 +12,7 @@ class Prompts;
 class CharacterCommands : public QObject {
   Q_OBJECT
  public:
-  CharacterCommands(FontDocument& document, Prompts& prompts, CharacterList& list,
-                    QObject* parent = nullptr);
+  CharacterCommands(FontDocument& document, Prompts& prompts, QObject* parent = nullptr);
   ~CharacterCommands() override;
 
   void add();
@@ -36,6 +34,5 @@ class CharacterCommands : public QObject {
 
   FontDocument& document_;
   Prompts& prompts_;
-  CharacterList& list_;
   std::unique_ptr<GShape> clipShape_;
 };

@@ -52,11 +52,8 @@ CharacterList::CharacterList(FontDocument& document, QWidget* parent)
     if (!mouseHeld_) emit picked();
   });
   connect(&document_, &FontDocument::fileChanged, this, &CharacterList::refill);
-  connect(&document_, &FontDocument::shapesChanged, this, &CharacterList::showChangedShapes);
-  connect(&document_, &FontDocument::currentChanged, this, [this] {
-    if (document_.currentShape() && selectedText() != document_.currentChar())
-      selectByText(document_.currentChar());
-  });
+  connect(&document_, &FontDocument::shapesChanged, this, &CharacterList::refill);
+  connect(&document_, &FontDocument::currentChanged, this, &CharacterList::showCurrent);
 }
 
 // Code order is the order of the list bytes: the single-byte characters first, then the GBK
@@ -74,13 +71,21 @@ void CharacterList::refill() {
   setUpdatesEnabled(true);
 }
 
-void CharacterList::showChangedShapes(const std::string& pickText, int pickRow) {
-  refill();
-  if (!selectByText(pickText) && pickRow >= 0) {
-    const QSignalBlocker quiet(this);
-    setCurrentRow(pickRow);
+// Of two items with the current character's code, the one selected stays selected.
+void CharacterList::showCurrent() {
+  const std::optional<uint16_t> current = document_.current();
+  if (current == selectedCode()) return;
+  const QSignalBlocker quiet(this);
+  if (!current) {
+    setCurrentRow(-1);
+    return;
   }
-  emit picked();
+  for (int row = 0; row < count(); ++row) {
+    if (codeOf(item(row)) == *current) {
+      setCurrentRow(row);
+      return;
+    }
+  }
 }
 
 bool CharacterList::selectByText(const std::string& text) {
@@ -99,22 +104,10 @@ const QListWidgetItem* CharacterList::selectedItem() const {
   return selected.isEmpty() ? nullptr : selected.constFirst();
 }
 
-std::string CharacterList::selectedText() const {
+std::optional<uint16_t> CharacterList::selectedCode() const {
   const QListWidgetItem* item = selectedItem();
-  return item ? bytesOf(item) : std::string();
-}
-
-void CharacterList::pick(const std::string& text) {
-  selectByText(text);
-  emit picked();
-}
-
-void CharacterList::pickSelected() {
-  GShpFile* file = document_.file();
-  if (!file) return;
-  const QListWidgetItem* item = selectedItem();
-  document_.setCurrent(item ? file->findShape(codeOf(item)) : nullptr,
-                       item ? bytesOf(item) : std::string());
+  if (!item) return std::nullopt;
+  return codeOf(item);
 }
 
 void CharacterList::addCharacter(const QString& caption, uint16_t code,

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class FontDocument;
@@ -12,8 +13,7 @@ class FontDocument;
 // document makes current.
 //
 // picked() is the list's click: it comes once for every pick with the mouse (also of the item
-// already selected), for every change of the current item by the keys, and after a change of
-// the characters has selected the item to pick.
+// already selected) and for every change of the current item by the keys.
 class CharacterList : public QListWidget {
   Q_OBJECT
  public:
@@ -28,14 +28,8 @@ class CharacterList : public QListWidget {
   // Selects the first item showing `text` (list bytes) without a pick.
   bool selectByText(const std::string& text);
   const QListWidgetItem* selectedItem() const;
-  std::string selectedText() const;  // list bytes; empty when nothing is selected
-  // The selected item's character becomes current; none when nothing is selected. The
-  // item's own code finds the shape, so codes that the list bytes do not give back (128 to
-  // 255, Unicode shape numbers) find theirs too.
-  void pickSelected();
-  // Selects the first item showing `text`, if there is one, and reports a pick of the item
-  // selected then.
-  void pick(const std::string& text);
+  // The selected item's code; none when nothing is selected.
+  std::optional<uint16_t> selectedCode() const;
 
  signals:
   void picked();
@@ -47,7 +41,8 @@ class CharacterList : public QListWidget {
 
  private:
   void addCharacter(const QString& caption, uint16_t code, const std::string& listBytes);
-  void showChangedShapes(const std::string& pickText, int pickRow);
+  // Selects the item of the document's current character without a pick.
+  void showCurrent();
 
   FontDocument& document_;
   bool mouseHeld_ = false;

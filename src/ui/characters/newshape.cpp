@@ -11,8 +11,8 @@
 #include <cctype>
 
 #include "editing/character_sets.h"
-#include "ui/main/choice_group.h"
-#include "ui/main/form_font.h"
+#include "ui/shared/choice_group.h"
+#include "ui/shared/form_font.h"
 #include "ui/platform/gbk.h"
 #include "ui/platform/prompts.h"
 

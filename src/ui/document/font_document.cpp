@@ -1,6 +1,7 @@
 #include "ui/document/font_document.h"
 
 #include <QUndoStack>
+#include <algorithm>
 
 #include "shapefile/shpfile.h"
 
@@ -29,7 +30,9 @@ uint8_t FontDocument::setGridMetrics(uint8_t above, uint8_t below) {
 }
 
 void FontDocument::setFile(std::unique_ptr<GShpFile> file, const std::string& path) {
+  current_.reset();
   currentShape_ = nullptr;
+  selection_.clear();
   file_ = std::move(file);
   path_ = path;
   if (file_) setGridMetrics(file_->above(), file_->below());
@@ -37,6 +40,7 @@ void FontDocument::setFile(std::unique_ptr<GShpFile> file, const std::string& pa
   emit fileChanged();
   emit pathChanged();
   emit currentChanged();
+  emit selectionChanged();
 }
 
 void FontDocument::setPath(const std::string& path) {
@@ -44,35 +48,96 @@ void FontDocument::setPath(const std::string& path) {
   emit pathChanged();
 }
 
-void FontDocument::setCurrent(GShape* shape, const std::string& text) {
+void FontDocument::makeCurrent(GShape* shape) {
   currentShape_ = shape;
+  if (shape) {
+    current_ = shape->code();
+    currentChar_ = shape->listText();
+  } else {
+    current_.reset();
+    currentChar_.clear();
+  }
+  const bool selected = selectCurrent();
+  emit currentChanged();
+  if (selected) emit selectionChanged();
+}
+
+bool FontDocument::selectCurrent() {
+  if (!current_) return false;
+  if (std::binary_search(selection_.begin(), selection_.end(), *current_)) return false;
+  selection_.assign(1, *current_);
+  return true;
+}
+
+void FontDocument::setCurrent(std::optional<uint16_t> code) {
+  makeCurrent(file_ && code ? file_->findShape(*code) : nullptr);
+}
+
+void FontDocument::pick(std::optional<uint16_t> code) {
+  setCurrent(code);
+  emit picked();
+}
+
+bool FontDocument::pickText(const std::string& text) {
+  const std::optional<uint16_t> code = GShape::codeOfListText(text);
+  const bool found = file_ && code && file_->hasShape(*code);
+  pick(found ? code : current_);
+  return found;
+}
+
+void FontDocument::showText(const std::string& text) {
+  const std::optional<uint16_t> code = GShape::codeOfListText(text);
+  if (file_ && code && file_->hasShape(*code)) {
+    setCurrent(code);
+    return;
+  }
+  current_.reset();
+  currentShape_ = nullptr;
   currentChar_ = text;
   emit currentChanged();
 }
 
 void FontDocument::setCurrentChar(const std::string& text) { currentChar_ = text; }
 
-void FontDocument::shapeEdited(GShape* shape, ShapeChange change) {
-  emit shapeChanged(shape, change);
+void FontDocument::setSelection(std::vector<uint16_t> codes) {
+  std::sort(codes.begin(), codes.end());
+  codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+  std::erase_if(codes, [this](uint16_t code) { return !file_ || !file_->hasShape(code); });
+  if (codes == selection_) return;
+  selection_ = std::move(codes);
+  emit selectionChanged();
 }
 
-void FontDocument::selectionEdited(GShape* shape) { emit selectionChanged(shape); }
+std::optional<uint16_t> FontDocument::codeAfter(const GShape& shape) const {
+  if (!file_) return std::nullopt;
+  const std::vector<const GShape*> ordered = file_->shapesInCodeOrder();
+  const auto at = std::find(ordered.begin(), ordered.end(), &shape);
+  if (at == ordered.end() || at + 1 == ordered.end()) return std::nullopt;
+  return (*(at + 1))->code();
+}
+
+void FontDocument::shapeEdited(GShape* shape, ShapeChange change) {
+  emit shapeChanged(shape, change);
+  if (change == ShapeChange::Restored) makeCurrent(shape);
+}
+
+void FontDocument::pointSelectionEdited(GShape* shape) { emit pointSelectionChanged(shape); }
 
 void FontDocument::metricsEdited() {
   if (file_) setGridMetrics(file_->above(), file_->below());
   emit metricsChanged();
 }
 
-void FontDocument::showRestoredShape(GShape* shape) {
-  emit shapeRestored(shape);
-  emit shapeChanged(shape, ShapeChange::Outline);
-  setCurrent(shape, shape->listText());
-}
-
-// The current character may be one of those removed: nothing is current until the pick.
-void FontDocument::showChangedShapes(const std::string& pickText, int pickRow) {
+// The current character may be one of those removed: nothing is current while the views
+// show the characters anew.
+void FontDocument::shapesEdited(std::optional<uint16_t> pickCode) {
+  current_.reset();
   currentShape_ = nullptr;
-  emit shapesChanged(pickText, pickRow);
+  const size_t selected = selection_.size();
+  std::erase_if(selection_, [this](uint16_t code) { return !file_->hasShape(code); });
+  emit shapesChanged();
+  if (selection_.size() != selected) emit selectionChanged();
+  pick(pickCode);
 }
 
 void FontDocument::pushStep(QUndoCommand* step) { undoStack_->push(step); }

@@ -3,7 +3,9 @@
 #include <QObject>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 class GShape;
 class GShpFile;
@@ -15,12 +17,18 @@ enum class ShapeChange : uint8_t {
   Points,       // points added, moved or deleted; the source view shows it with its next rewrite
   PointsShown,  // as Points, and the source view shows the new text at once
   Outline,      // every point replaced (cut, paste): nothing may point to the old ones
+  Restored,     // every point put back by an undo or a redo: as Outline, and shown at once
 };
 
 // The open font and what changes with it: the shape file, its path, the undo history,
-// whether it is modified, and the character being edited. Every change to the font goes
-// through here or is reported here by the code that made it, and the signals say what
-// changed, so the views follow without being told by that code.
+// whether it is modified, the character being edited and the characters selected. Every
+// change to the font is an undo step that makes its change in redo() and reports it here;
+// the document emits one signal for each report, so the views follow without being told by
+// the code that made the change.
+//
+// What is current and selected is kept by code. The current character is the first shape
+// with its code; the selection holds codes of characters of the font, the current one among
+// them: a character made current outside the selection becomes the selection alone.
 //
 // While no font is open, the grid metrics and the defaults for a new font stay as the last
 // font or settings file left them: New and Import take them.
@@ -37,10 +45,34 @@ class FontDocument : public QObject {
   // the open font (a new font counts as such until it is saved).
   bool isModified() const { return modified_; }
 
-  // The character being edited (null: none) and its list bytes. The bytes outlive the
-  // shape: they name the last character for the settings file and the next Open.
+  // The current character's code and shape (none: nothing is current).
+  std::optional<uint16_t> current() const { return current_; }
   GShape* currentShape() const { return currentShape_; }
+  // The list bytes of the last current character. They outlive the shape: they name the last
+  // character for the settings file and the next Open.
   const std::string& currentChar() const { return currentChar_; }
+  // The selected characters' codes, in ascending order.
+  const std::vector<uint16_t>& selection() const { return selection_; }
+
+  // The character with `code` becomes current; none when the font holds no such character.
+  void setCurrent(std::optional<uint16_t> code);
+  // The user picks a character (the list, the preview, the overview, find): it becomes
+  // current and `picked` follows, also when it was current already.
+  void pick(std::optional<uint16_t> code);
+  // Picks the character whose list bytes are `text`; where there is none, the current one
+  // again. Returns whether the text named a character.
+  bool pickText(const std::string& text);
+  // Makes the character with the list bytes `text` current, without a pick; where there is
+  // none, nothing is current and the bytes are kept as the last character (Open).
+  void showText(const std::string& text);
+  // The last character's bytes without a shape: what a settings file names.
+  void setCurrentChar(const std::string& text);
+  // Codes the font does not hold are dropped.
+  void setSelection(std::vector<uint16_t> codes);
+
+  // The code of the character after `shape` in code order, as the list shows them; none for
+  // the last.
+  std::optional<uint16_t> codeAfter(const GShape& shape) const;
 
   uint8_t gridAbove() const { return gridAbove_; }
   uint8_t gridBelow() const { return gridBelow_; }
@@ -55,33 +87,25 @@ class FontDocument : public QObject {
   uint8_t newFontDirection = 0;
   uint8_t newFontGridIndex = 3;
 
-  // Makes `file` the open font under `path` (null: none). No character is current and the
-  // grid takes the font's above and below; the history and the modified state are left as
-  // they are.
+  // Makes `file` the open font under `path` (null: none). No character is current or
+  // selected and the grid takes the font's above and below; the history and the modified
+  // state are left as they are.
   void setFile(std::unique_ptr<GShpFile> file, const std::string& path);
   // The open font is now kept under `path` (Save As).
   void setPath(const std::string& path);
 
-  void setCurrent(GShape* shape, const std::string& text);
-  // The last character's bytes without a shape: what a settings file names.
-  void setCurrentChar(const std::string& text);
-
-  // Reports of what commands changed; each emits the matching signal.
-  // The points or the advance of `shape` changed.
+  // Reports of what changed, each emitting its signal.
+  // The points or the advance of `shape` changed. Restored points make the shape current.
   void shapeEdited(GShape* shape, ShapeChange change);
   // Only the selection of points in `shape` changed: no modification.
-  void selectionEdited(GShape* shape);
+  void pointSelectionEdited(GShape* shape);
   // The kind, the grid metrics or the direction of the open font changed.
   void metricsEdited();
+  // Characters were added or removed, or many outlines replaced at once: the views show the
+  // characters anew, and the character with code `pickCode` is picked (none: nothing is).
+  void shapesEdited(std::optional<uint16_t> pickCode);
 
-  // What the undo steps call. The points of `shape` were put back: it becomes current.
-  void showRestoredShape(GShape* shape);
-  // Characters were added or removed. No character is current until the list picks the one
-  // with the list bytes `pickText`, or where there is none the one in list row `pickRow`
-  // (-1: none).
-  void showChangedShapes(const std::string& pickText, int pickRow);
-
-  // Runs `step` (its change is made already) as the next undo step.
+  // Runs `step` as the next undo step: pushing it makes its change.
   void pushStep(QUndoCommand* step);
   void markChangedWithoutStep();
   // The history ends (New, Open, Close): the font counts as unchanged.
@@ -92,16 +116,22 @@ class FontDocument : public QObject {
   // A font was opened, created, imported or closed.
   void fileChanged();
   void pathChanged();
+  // Emitted after each change of the current character, also when the same one is made
+  // current again.
   void currentChanged();
+  // The user picked a character; follows its currentChanged.
+  void picked();
+  void selectionChanged();
   void shapeChanged(GShape* shape, ShapeChange change);
-  void selectionChanged(GShape* shape);
-  // An undo step put back the points of the current character.
-  void shapeRestored(GShape* shape);
-  void shapesChanged(const std::string& pickText, int pickRow);
+  void pointSelectionChanged(GShape* shape);
+  void shapesChanged();
   void metricsChanged();
   void modifiedChanged(bool modified);
 
  private:
+  void makeCurrent(GShape* shape);
+  // Selects `code` alone unless the selection holds it already; true when that changed it.
+  bool selectCurrent();
   void updateModified();
 
   std::unique_ptr<GShpFile> file_;
@@ -109,8 +139,10 @@ class FontDocument : public QObject {
   QUndoStack* undoStack_;
   bool modified_ = false;
   bool changedOutsideSteps_ = false;
+  std::optional<uint16_t> current_;
   GShape* currentShape_ = nullptr;  // belongs to file_
   std::string currentChar_;
+  std::vector<uint16_t> selection_;
   uint8_t gridAbove_ = 32;
   uint8_t gridBelow_ = 16;
 };

@@ -1,14 +1,14 @@
 #include "ui/drafting/draft_commands.h"
 
-#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QSettings>
 #include <QTimer>
-#include <thread>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "drafting/draft_many.h"
 #include "platform/gbk_unicode.h"
+#include "shapefile/font_rules.h"
 #include "shapefile/shpfile.h"
-#include "ui/characters/character_list.h"
 #include "ui/document/font_document.h"
 #include "ui/edits/outline_command.h"
 #include "ui/platform/gbk.h"
@@ -22,7 +22,7 @@ const QString kStepName = QStringLiteral("生成笔画");
 constexpr int kWorkerThreads = 2;
 
 DraftRequest requestFor(const GShape& shape) {
-  return {unicodeOfGbk(shape.code()), shape.code() > 0xFF};
+  return {unicodeOfGbk(shape.code()), isDoubleByte(shape.code())};
 }
 
 DraftMode modeOf(const Prompts::DraftChoice& choice) {
@@ -33,10 +33,28 @@ QString captionOf(const GShape& shape) { return fromGbk(shape.listText()); }
 
 }  // namespace
 
+// A running batch: what it drafts, where those characters are, and how far it is.
+struct DraftCommands::Batch {
+  const GShpFile* file;
+  std::vector<int> indices;
+  std::vector<const GShape*> shapes;  // at those indices when the batch started
+  DraftProgress progress;
+  std::string error;
+  std::unique_ptr<Prompts::Progress> shown;
+  QTimer poll;
+  QFutureWatcher<std::vector<DraftedGlyph>> watcher;
+};
+
 DraftCommands::DraftCommands(FontDocument& document, Prompts& prompts,
-                             const ReferenceUnderlay& reference, const CharacterList& list,
-                             QObject* parent)
-    : QObject(parent), document_(document), prompts_(prompts), reference_(reference), list_(list) {}
+                             const ReferenceUnderlay& reference, QObject* parent)
+    : QObject(parent), document_(document), prompts_(prompts), reference_(reference) {}
+
+// A batch still running is stopped; its workers write into it until they return.
+DraftCommands::~DraftCommands() {
+  if (!batch_) return;
+  batch_->progress.cancelled = true;
+  batch_->watcher.waitForFinished();
+}
 
 std::optional<Prompts::DraftChoice> DraftCommands::ask(bool batch) {
   QSettings user;
@@ -85,19 +103,18 @@ void DraftCommands::draftCurrent() {
                            .arg(fromGbk(reference_.fontName()), captionOf(*shape)));
     return;
   }
-  std::unique_ptr<GShape> before = OutlineCommand::outlineOf(*shape);
-  putDraft(drafted.front(), *shape);
+  std::unique_ptr<GShape> after = OutlineCommand::outlineOf(*shape);
+  putDraft(drafted.front(), *after);
   document_.pushStep(new OutlineCommand(document_, kStepName, document_.file()->indexOf(shape),
-                                        std::move(before), OutlineCommand::outlineOf(*shape)));
-  document_.shapeEdited(shape, ShapeChange::Outline);
+                                        std::move(after), ShapeChange::Outline));
 }
 
 std::vector<int> DraftCommands::charactersOf(Prompts::DraftChoice::Scope scope) {
   GShpFile& file = *document_.file();
   std::vector<int> indices;
   if (scope == Prompts::DraftChoice::listSelection) {
-    for (const QListWidgetItem* item : list_.selectedItems()) {
-      const int index = file.indexOf(file.findShape(CharacterList::codeOf(item)));
+    for (const uint16_t code : document_.selection()) {
+      const int index = file.indexOf(file.findShape(code));
       if (index >= 0) indices.push_back(index);
     }
     return indices;
@@ -109,71 +126,78 @@ std::vector<int> DraftCommands::charactersOf(Prompts::DraftChoice::Scope scope) 
   return indices;
 }
 
-// The drafting runs on its own thread (which drafts on both cores) while this one keeps the
-// window's events going and the progress shown; the font changes only when all is drafted.
 void DraftCommands::draftMany() {
-  if (!document_.file()) return;
+  if (!document_.file() || batch_) return;
   const std::optional<Prompts::DraftChoice> choice = ask(true);
   if (!choice) return;
   const std::optional<FaceFile> face = referenceFace();
   if (!face) return;
   GShpFile& file = *document_.file();
-  const std::vector<int> indices = charactersOf(choice->scope);
+  std::vector<int> indices = charactersOf(choice->scope);
   if (indices.empty()) {
     prompts_.showReport(QStringLiteral("没有需要生成笔画的字符。"), QString());
     return;
   }
+  batch_ = std::make_unique<Batch>();
+  Batch& batch = *batch_;
+  batch.file = &file;
   std::vector<DraftRequest> requests;
   requests.reserve(indices.size());
-  for (const int index : indices) requests.push_back(requestFor(*file.shapeAtIndex(index)));
-
-  const DraftGrid grid{file.above(), file.below()};
-  DraftProgress progress;
-  std::atomic<bool> finished{false};
-  std::vector<DraftedGlyph> drafted;
-  std::string error;
-  std::thread worker([&] {
-    drafted = ::draftMany(*face, requests, grid, modeOf(*choice), kWorkerThreads, &error, &progress);
-    finished = true;
+  for (const int index : indices) {
+    batch.shapes.push_back(file.shapeAtIndex(index));
+    requests.push_back(requestFor(*file.shapeAtIndex(index)));
+  }
+  batch.indices = std::move(indices);
+  batch.shown = prompts_.showProgress(QStringLiteral("正在生成笔画："),
+                                      static_cast<int>(batch.indices.size()));
+  batch.poll.setInterval(30);
+  connect(&batch.poll, &QTimer::timeout, this, [&batch] {
+    if (!batch.shown->update(batch.progress.done)) batch.progress.cancelled = true;
   });
-  {
-    const std::unique_ptr<Prompts::Progress> shown =
-        prompts_.showProgress(QStringLiteral("正在生成笔画："), static_cast<int>(indices.size()));
-    QEventLoop waiting;
-    QTimer poll;
-    poll.setInterval(30);
-    connect(&poll, &QTimer::timeout, &waiting, [&] {
-      if (!shown->update(progress.done)) progress.cancelled = true;
-      if (finished) waiting.quit();
-    });
-    poll.start();
-    waiting.exec();
-  }
-  worker.join();
-  if (progress.cancelled) return;
-  if (drafted.empty()) {
-    prompts_.showError(QString::fromStdString(error));
-    return;
-  }
+  connect(&batch.watcher, &QFutureWatcherBase::finished, this, &DraftCommands::finishBatch);
+  const DraftGrid grid{file.above(), file.below()};
+  batch.watcher.setFuture(QtConcurrent::run(
+      [face = *face, requests = std::move(requests), grid, mode = modeOf(*choice), &batch] {
+        return ::draftMany(face, requests, grid, mode, kWorkerThreads, &batch.error,
+                           &batch.progress);
+      }));
+  batch.poll.start();
+}
 
+void DraftCommands::finishBatch() {
+  const std::unique_ptr<Batch> batch = std::move(batch_);
+  batch->poll.stop();
+  // A cancel the display took before the job ended still counts.
+  if (!batch->shown->update(batch->progress.done)) batch->progress.cancelled = true;
+  batch->shown.reset();
+  if (!batch->progress.cancelled) {
+    if (batch->watcher.result().empty()) {
+      prompts_.showError(QString::fromStdString(batch->error));
+    } else if (document_.file() == batch->file) {
+      putBatch(*batch);
+    }
+  }
+  emit batchFinished();
+}
+
+void DraftCommands::putBatch(const Batch& batch) {
+  GShpFile& file = *document_.file();
+  const std::vector<DraftedGlyph> drafted = batch.watcher.result();
   std::vector<OutlineCommand::Replaced> replaced;
   QStringList lacking;
-  for (size_t i = 0; i < indices.size(); ++i) {
-    GShape& shape = *file.shapeAtIndex(indices[i]);
+  for (size_t i = 0; i < batch.indices.size(); ++i) {
+    GShape* shape = file.shapeAtIndex(batch.indices[i]);
+    if (shape != batch.shapes[i]) continue;
     if (!drafted[i].found) {
-      lacking << captionOf(shape);
+      lacking << captionOf(*shape);
       continue;
     }
-    std::unique_ptr<GShape> before = OutlineCommand::outlineOf(shape);
-    putDraft(drafted[i], shape);
-    replaced.push_back({indices[i], std::move(before), OutlineCommand::outlineOf(shape)});
+    std::unique_ptr<GShape> after = OutlineCommand::outlineOf(*shape);
+    putDraft(drafted[i], *after);
+    replaced.push_back({batch.indices[i], OutlineCommand::outlineOf(*shape), std::move(after)});
   }
   const int made = static_cast<int>(replaced.size());
-  if (made > 0) {
-    const std::string current = document_.currentChar();
-    document_.pushStep(new OutlineCommand(document_, kStepName, std::move(replaced)));
-    document_.showChangedShapes(current, -1);
-  }
+  if (made > 0) document_.pushStep(new OutlineCommand(document_, kStepName, std::move(replaced)));
   prompts_.showReport(
       lacking.isEmpty()
           ? QStringLiteral("已生成 %1 个字符的笔画。").arg(made)

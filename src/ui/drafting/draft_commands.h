@@ -1,42 +1,53 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "ui/platform/prompts.h"
 
-class CharacterList;
 class FontDocument;
 class ReferenceUnderlay;
 struct FaceFile;
 
 // Drafting strokes from the reference face: the current character, or many characters at once
-// on worker threads while the window stays responsive. Either is one undo step; a cancelled
-// batch leaves the font as it was. The last choice of mode and characters is the user's, kept
-// in the user's configuration.
+// as a job on worker threads while the window goes on with its events. Either is one undo step;
+// a cancelled batch leaves the font as it was. The last choice of mode and characters is the
+// user's, kept in the user's configuration.
 class DraftCommands : public QObject {
   Q_OBJECT
  public:
   DraftCommands(FontDocument& document, Prompts& prompts, const ReferenceUnderlay& reference,
-                const CharacterList& list, QObject* parent = nullptr);
+                QObject* parent = nullptr);
+  ~DraftCommands() override;
 
   // 从参考字体生成笔画
   void draftCurrent();
-  // 批量生成笔画...
+  // 批量生成笔画...: starts the job and returns; batchFinished follows when it has ended.
   void draftMany();
+  bool drafting() const { return batch_ != nullptr; }
+
+ signals:
+  // The batch has ended: drafted as one step, cancelled, or failed with its error shown.
+  void batchFinished();
 
  private:
+  struct Batch;
+
   std::optional<Prompts::DraftChoice> ask(bool batch);
   // The file of the face chosen in the reference panel; nothing (the error shown) when there
   // is none.
   std::optional<FaceFile> referenceFace();
   // The file indices of the characters the batch drafts.
   std::vector<int> charactersOf(Prompts::DraftChoice::Scope scope);
+  void finishBatch();
+  // The drafted characters that are still where the batch found them, as one step.
+  void putBatch(const Batch& batch);
 
   FontDocument& document_;
   Prompts& prompts_;
   const ReferenceUnderlay& reference_;
-  const CharacterList& list_;
+  std::unique_ptr<Batch> batch_;
 };

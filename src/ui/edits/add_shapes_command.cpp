@@ -3,30 +3,28 @@
 #include "shapefile/shpfile.h"
 #include "ui/document/font_document.h"
 
-AddShapesCommand::AddShapesCommand(FontDocument& document, int firstIndex,
-                                   uint16_t characterCountBefore, std::string selectedBefore,
-                                   std::string firstText)
+AddShapesCommand::AddShapesCommand(FontDocument& document,
+                                   std::vector<std::unique_ptr<GShape>> added, uint16_t pickCode,
+                                   std::optional<uint16_t> currentBefore)
     : QUndoCommand(QStringLiteral("添加字符")),
       document_(document),
-      firstIndex_(firstIndex),
-      characterCountBefore_(characterCountBefore),
-      selectedBefore_(std::move(selectedBefore)),
-      firstText_(std::move(firstText)) {}
+      firstIndex_(document.file()->shapeCount()),
+      characterCountBefore_(document.file()->characterCount()),
+      pickCode_(pickCode),
+      currentBefore_(currentBefore),
+      added_(std::move(added)) {}
 
 AddShapesCommand::~AddShapesCommand() = default;
 
 void AddShapesCommand::undo() {
   GShpFile& file = *document_.file();
-  removed_ = file.takeShapesFrom(firstIndex_);
+  added_ = file.takeShapesFrom(firstIndex_);
   file.setCharacterCount(characterCountBefore_);
-  document_.showChangedShapes(selectedBefore_, -1);
+  document_.shapesEdited(currentBefore_);
 }
 
 void AddShapesCommand::redo() {
-  if (pushed_) {
-    document_.file()->appendShapes(std::move(removed_));
-    removed_.clear();
-    document_.showChangedShapes(firstText_, -1);
-  }
-  pushed_ = true;
+  document_.file()->appendShapes(std::move(added_));
+  added_.clear();
+  document_.shapesEdited(pickCode_);
 }

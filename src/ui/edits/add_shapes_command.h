@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QUndoCommand>
+#include <cstdint>
 #include <memory>
-#include <string>
+#include <optional>
 #include <vector>
 
 class FontDocument;
@@ -11,10 +12,10 @@ class GShape;
 // Characters appended to the file by one add command, the whole hanzi set included.
 class AddShapesCommand : public QUndoCommand {
  public:
-  // The shapes from `firstIndex` on have been added already; `selectedBefore` is the list
-  // item that was selected before, `firstText` the one selected after.
-  AddShapesCommand(FontDocument& document, int firstIndex, uint16_t characterCountBefore,
-                   std::string selectedBefore, std::string firstText);
+  // `added` go at the end of the file and the one with `pickCode` becomes current; undoing
+  // makes `currentBefore` current again.
+  AddShapesCommand(FontDocument& document, std::vector<std::unique_ptr<GShape>> added,
+                   uint16_t pickCode, std::optional<uint16_t> currentBefore);
   ~AddShapesCommand() override;
 
   void undo() override;
@@ -24,8 +25,7 @@ class AddShapesCommand : public QUndoCommand {
   FontDocument& document_;
   int firstIndex_;
   uint16_t characterCountBefore_;
-  std::string selectedBefore_;
-  std::string firstText_;
-  std::vector<std::unique_ptr<GShape>> removed_;  // held while undone
-  bool pushed_ = false;
+  uint16_t pickCode_;
+  std::optional<uint16_t> currentBefore_;
+  std::vector<std::unique_ptr<GShape>> added_;  // held while undone
 };

@@ -3,27 +3,21 @@
 #include "shapefile/shpfile.h"
 #include "ui/document/font_document.h"
 
-DeleteShapeCommand::DeleteShapeCommand(FontDocument& document, int index, int row,
-                                       std::unique_ptr<GShape> removed)
+DeleteShapeCommand::DeleteShapeCommand(FontDocument& document, int index)
     : QUndoCommand(QStringLiteral("删除字符")),
       document_(document),
       index_(index),
-      row_(row),
-      removed_(std::move(removed)) {}
+      codeAfter_(document.codeAfter(*document.file()->shapeAtIndex(index))) {}
 
 DeleteShapeCommand::~DeleteShapeCommand() = default;
 
 void DeleteShapeCommand::undo() {
-  const std::string text = removed_->listText();
+  const uint16_t code = removed_->code();
   document_.file()->insertShapeAt(index_, std::move(removed_));
-  document_.showChangedShapes(text, -1);
+  document_.shapesEdited(code);
 }
 
-// The item that followed the deleted one takes its row, as after the delete itself.
 void DeleteShapeCommand::redo() {
-  if (pushed_) {
-    removed_ = document_.file()->takeShapeAt(index_);
-    document_.showChangedShapes(std::string(), row_);
-  }
-  pushed_ = true;
+  removed_ = document_.file()->takeShapeAt(index_);
+  document_.shapesEdited(codeAfter_);
 }

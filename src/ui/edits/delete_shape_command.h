@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QUndoCommand>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 class FontDocument;
 class GShape;
@@ -9,8 +11,9 @@ class GShape;
 // A character deleted from the file; undoing puts it back at its place with its points.
 class DeleteShapeCommand : public QUndoCommand {
  public:
-  // The shape has been taken out of the file at `index`; `row` is the list row it had.
-  DeleteShapeCommand(FontDocument& document, int index, int row, std::unique_ptr<GShape> removed);
+  // Deletes the shape at `index` of the file; the character after it in code order becomes
+  // current, as the list's next item takes the deleted one's row.
+  DeleteShapeCommand(FontDocument& document, int index);
   ~DeleteShapeCommand() override;
 
   void undo() override;
@@ -19,7 +22,6 @@ class DeleteShapeCommand : public QUndoCommand {
  private:
   FontDocument& document_;
   int index_;
-  int row_;
+  std::optional<uint16_t> codeAfter_;
   std::unique_ptr<GShape> removed_;  // held while done
-  bool pushed_ = false;
 };

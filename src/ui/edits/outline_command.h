@@ -4,7 +4,8 @@
 #include <memory>
 #include <vector>
 
-class FontDocument;
+#include "ui/document/font_document.h"
+
 class GShape;
 
 // Whole outlines replaced: by the clipboard commands (the points, and with a paste the advance
@@ -19,10 +20,12 @@ class OutlineCommand : public QUndoCommand {
   // A copy of the shape's outline (its points, width and byte count) for a step to keep.
   static std::unique_ptr<GShape> outlineOf(const GShape& shape);
 
-  // The shapes hold their `after` already.
+  // The shapes take their `after` outline. One character replaced is shown as `firstShown`
+  // says when the step is first done; undone and redone, it is restored and made current.
+  // Many are shown as a change of the characters, the current one staying current.
   OutlineCommand(FontDocument& document, const QString& name, std::vector<Replaced> outlines);
   OutlineCommand(FontDocument& document, const QString& name, int index,
-                 std::unique_ptr<GShape> before, std::unique_ptr<GShape> after);
+                 std::unique_ptr<GShape> after, ShapeChange firstShown);
   ~OutlineCommand() override;
 
   void undo() override;
@@ -33,5 +36,5 @@ class OutlineCommand : public QUndoCommand {
 
   FontDocument& document_;
   std::vector<Replaced> outlines_;
-  bool pushed_ = false;
+  ShapeChange shownAs_ = ShapeChange::Restored;
 };

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "shapefile/shpfile.h"
-#include "ui/document/font_document.h"
 
 namespace {
 
@@ -16,14 +15,16 @@ bool isDrag(PointEdit edit) {
 }  // namespace
 
 PointEditCommand::PointEditCommand(FontDocument& document, int shapeIndex, PointEdit edit,
-                                   uint32_t gesture, PointSnapshot before, PointSnapshot after)
+                                   uint32_t gesture, PointSnapshot before, PointSnapshot after,
+                                   ShapeChange firstShown)
     : QUndoCommand(nameOf(edit)),
       document_(document),
       shapeIndex_(shapeIndex),
       edit_(edit),
       gesture_(gesture),
       before_(std::move(before)),
-      after_(std::move(after)) {}
+      after_(std::move(after)),
+      shownAs_(firstShown) {}
 
 QString PointEditCommand::nameOf(PointEdit edit) {
   switch (edit) {
@@ -49,19 +50,18 @@ QString PointEditCommand::nameOf(PointEdit edit) {
   return QString();
 }
 
-void PointEditCommand::undo() { show(before_); }
+void PointEditCommand::undo() { show(before_, ShapeChange::Restored); }
 
-// The stack runs redo when the step is pushed; the edit is on the screen already then.
 void PointEditCommand::redo() {
-  if (pushed_) show(after_);
-  pushed_ = true;
+  show(after_, shownAs_);
+  shownAs_ = ShapeChange::Restored;
 }
 
-void PointEditCommand::show(const PointSnapshot& points) {
+void PointEditCommand::show(const PointSnapshot& points, ShapeChange change) {
   GShape* shape = document_.file()->shapeAtIndex(shapeIndex_);
   if (!shape) return;
   points.restoreInto(*shape);
-  document_.showRestoredShape(shape);
+  document_.shapeEdited(shape, change);
 }
 
 int PointEditCommand::id() const { return isDrag(edit_) ? kDragId : -1; }

@@ -9,7 +9,7 @@
 #include <QScreen>
 
 #include "platform/version_info.h"
-#include "ui/main/form_font.h"
+#include "ui/shared/form_font.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "shapefile/shpfile.h"
 #include "ui/characters/character_commands.h"
 #include "ui/document/font_document.h"
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/main/main_window.h"
 #include "ui/reference/reference_underlay.h"
 

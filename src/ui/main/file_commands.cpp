@@ -6,11 +6,11 @@
 #include "platform/local_date.h"
 #include "platform/path_names.h"
 #include "platform/text_lines.h"
+#include "shapefile/font_rules.h"
 #include "shapefile/shpfile.h"
-#include "ui/characters/character_list.h"
 #include "ui/document/font_document.h"
 #include "ui/main/compiled_font_report.h"
-#include "ui/main/file_names.h"
+#include "ui/shared/file_names.h"
 #include "ui/main/settings.h"
 
 namespace {
@@ -39,14 +39,11 @@ QString notUnicodeQuestion(const std::vector<uint16_t>& codes) {
       .arg(hex.join(QStringLiteral("，")));
 }
 
-// The stroke formats' proposal: the kind most of the characters ask for, a grid of 48.
-constexpr uint8_t kProposedGridIndex = 3;
-
 }  // namespace
 
 FileCommands::FileCommands(FontDocument& document, Prompts& prompts, FontSettings& settings,
-                           CharacterList& list, QObject* parent)
-    : QObject(parent), document_(document), prompts_(prompts), settings_(settings), list_(list) {
+                           QObject* parent)
+    : QObject(parent), document_(document), prompts_(prompts), settings_(settings) {
   // The open dialog's title is set by each command that runs it.
   const QString shapeFiles = QStringLiteral("AUTOCAD形定义文件(*.SHP)|*.SHP");
   OpenDialog = {QString(), shapeFiles, QStringLiteral("*.SHP"), QString()};
@@ -126,12 +123,9 @@ void FileCommands::open() {
     settings_.restore(before);
     throw;
   }
+  const std::string lastChar = document_.currentChar();
   document_.setFile(std::move(file), path);
-  // The selected item knows its shape's code even where the text alone would not tell it.
-  const bool listed = list_.selectByText(document_.currentChar());
-  document_.setCurrent(
-      listed ? document_.file()->findShape(CharacterList::codeOf(list_.currentItem())) : nullptr,
-      document_.currentChar());
+  document_.showText(lastChar);
   emit fontShown();
 }
 
@@ -157,7 +151,7 @@ void FileCommands::saveTo(const std::string& target) {
   settings_.save(target);
   if (current) {
     current->clearSelection();
-    document_.selectionEdited(current);
+    document_.pointSelectionEdited(current);
   }
   document_.markSaved();
   emit saved();
@@ -240,10 +234,11 @@ void FileCommands::import() {
         bytes, source, {document_.gridAbove(), document_.gridBelow(), document_.newFontDirection});
   } else {
     const StrokeFont strokes = format->readStrokes(bytes, source);
-    const std::optional<Prompts::FontSetupChoice> setup =
-        prompts_.askFontSetup({likelyKind(strokes), kProposedGridIndex});
+    const ShapeFontSetup proposed = proposedSetup(strokes);
+    const std::optional<Prompts::FontSetupChoice> setup = prompts_.askFontSetup(
+        {proposed.kind, static_cast<uint8_t>(gridIndexOf(proposed.gridSide))});
     if (!setup) return;
-    const auto side = static_cast<uint8_t>((setup->gridIndex + 1) * 12);
+    const auto side = static_cast<uint8_t>(gridSideOf(setup->gridIndex));
     imported = importStrokes(strokes, {setup->kind, side, document_.newFontDirection});
     gridIndex = setup->gridIndex;
   }
@@ -253,6 +248,7 @@ void FileCommands::import() {
   const ImportReport report = importReport(imported);
   openNewFont(std::move(imported.file), *target, gridIndex);
   emit fontShown();
-  if (list_.count() > 0) list_.pick(CharacterList::bytesOf(list_.item(0)));
+  const std::vector<const GShape*> ordered = document_.file()->shapesInCodeOrder();
+  if (!ordered.empty()) document_.pick(ordered.front()->code());
   prompts_.showReport(report.summary, report.details);
 }

@@ -7,7 +7,6 @@
 
 #include "ui/platform/prompts.h"
 
-class CharacterList;
 class FontDocument;
 class FontSettings;
 class GShpFile;
@@ -20,7 +19,7 @@ class FileCommands : public QObject {
   Q_OBJECT
  public:
   FileCommands(FontDocument& document, Prompts& prompts, FontSettings& settings,
-               CharacterList& list, QObject* parent = nullptr);
+               QObject* parent = nullptr);
 
   void newFont();
   void open();
@@ -57,7 +56,6 @@ class FileCommands : public QObject {
   FontDocument& document_;
   Prompts& prompts_;
   FontSettings& settings_;
-  CharacterList& list_;
   Prompts::FileDialog OpenDialog;
   Prompts::FileDialog SaveDialog;
   Prompts::FileDialog ExportDialog;

@@ -13,7 +13,7 @@
 #include "ui/characters/source_view.h"
 #include "ui/document/font_document.h"
 #include "ui/drafting/draft_commands.h"
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
 #include "ui/reference/reference_underlay.h"
@@ -29,16 +29,29 @@ void stepGroup(ChoiceGroup* group) {
 // The views follow the document by themselves; the window keeps caption and commands up to
 // date and answers the commands' wishes for its own controls.
 void TFmMain::connectHandlers() {
-  const MainActions& a = actions;
+  connectDocument();
+  connectFileCommands();
+  connectFontCommands();
+  connectCharacterCommands();
+  connectPointCommands();
+  connectSidePanel();
+}
+
+void TFmMain::connectDocument() {
   for (auto changed :
        {&FontDocument::fileChanged, &FontDocument::currentChanged, &FontDocument::metricsChanged})
     connect(fontDocument, changed, this, &TFmMain::updateCommandStates);
   connect(fontDocument, &FontDocument::shapesChanged, this, &TFmMain::updateCommandStates);
+  // The pen mode goes back to pen up with every pick, also of the character already current.
+  connect(fontDocument, &FontDocument::picked, this, [this] { RzRadioGroup1->setItemIndex(0); });
   connect(characterCommands, &CharacterCommands::clipboardChanged, this,
           &TFmMain::updateCommandStates);
   connect(fontDocument, &FontDocument::pathChanged, this, &TFmMain::updateCaption);
   connect(fontDocument, &FontDocument::modifiedChanged, this, &TFmMain::updateCaption);
+}
 
+void TFmMain::connectFileCommands() {
+  const MainActions& a = actions;
   bind(a.NMNew, &QAction::triggered, [this] { NMNewClick(); });
   bind(a.NMOpen, &QAction::triggered, [this] { NMOpenClick(); });
   bind(a.NMSave, &QAction::triggered, [this] { NMSaveClick(); });
@@ -58,8 +71,13 @@ void TFmMain::connectHandlers() {
                                         : QStringLiteral("已导出字体文件：%1"))
                                        .arg(path));
           });
+  for (QAction* item : {a.NMReadme, a.BtnHelpAction})
+    bind(item, &QAction::triggered, [this] { NMReadmeClick(); });
+  bind(a.NMAbout, &QAction::triggered, [this] { NMAboutClick(); });
+}
 
-  connectFontCommands();
+void TFmMain::connectCharacterCommands() {
+  const MainActions& a = actions;
   bind(a.NMDraft, &QAction::triggered, [this] { draftCommands->draftCurrent(); });
   bind(a.NMDraftBatch, &QAction::triggered, [this] { draftCommands->draftMany(); });
 
@@ -77,7 +95,10 @@ void TFmMain::connectHandlers() {
   bind(RzListBox1, &CharacterList::picked, [this] { RzListBox1Click(); });
   bind(RzMemo1, &QPlainTextEdit::copyAvailable,
        [this](bool hasSelection) { RzMemo1ClipboardChange(hasSelection); });
+}
 
+void TFmMain::connectPointCommands() {
+  const MainActions& a = actions;
   // The menu item and its pop-up twin share the handler; the insert items are pop-up only.
   struct PointItems {
     QAction* menuItem;
@@ -120,16 +141,15 @@ void TFmMain::connectHandlers() {
   });
   qApp->installEventFilter(new EditorKeys(
       *this, *fontDocument, guarded(*prompts, [this](KeyCommand c) { FormKeyUp(c); })));
+}
 
+void TFmMain::connectSidePanel() {
   bind(RzCheckGroup1, &ChoiceGroup::changed,
        [this](int index, bool checked) { RzCheckGroup1Change(index, checked); });
   bind(RzRadioGroup1, &ChoiceGroup::changing,
        [this](int newIndex) { RzRadioGroup1Changing(newIndex); });
   bind(RzRadioGroup2, &ChoiceGroup::changing,
        [this](int newIndex) { RzRadioGroup2Changing(newIndex); });
-  for (QAction* item : {a.NMReadme, a.BtnHelpAction})
-    bind(item, &QAction::triggered, [this] { NMReadmeClick(); });
-  bind(a.NMAbout, &QAction::triggered, [this] { NMAboutClick(); });
 
   // Checking the display items runs their handler, which turns both switches on.
   RzCheckGroup1->setChecked(0, true);
@@ -159,10 +179,10 @@ void TFmMain::NDeselecteAllClick() { pointCommands->deselectAll(); }
 void TFmMain::NDelPointClick() { pointCommands->deletePoint(); }
 void TFmMain::NDelSelClick() { pointCommands->deleteSelected(); }
 void TFmMain::NDelAllClick() { pointCommands->deleteAll(); }
-void TFmMain::NInsertVirtualBeforeClick() { pointCommands->armInsert(1); }
-void TFmMain::NInsertRealBeforeClick() { pointCommands->armInsert(2); }
-void TFmMain::NInsertVirtualAfterClick() { pointCommands->armInsert(3); }
-void TFmMain::NInsertRealAfterClick() { pointCommands->armInsert(4); }
+void TFmMain::NInsertVirtualBeforeClick() { pointCommands->armInsert(PendingInsert::VirtualBefore); }
+void TFmMain::NInsertRealBeforeClick() { pointCommands->armInsert(PendingInsert::RealBefore); }
+void TFmMain::NInsertVirtualAfterClick() { pointCommands->armInsert(PendingInsert::VirtualAfter); }
+void TFmMain::NInsertRealAfterClick() { pointCommands->armInsert(PendingInsert::RealAfter); }
 
 void TFmMain::NNewShapeClick() { characterCommands->add(); }
 void TFmMain::NDeleteShapeClick() { characterCommands->remove(); }
@@ -171,11 +191,9 @@ void TFmMain::NCutClick() { characterCommands->cut(); }
 void TFmMain::NCopyClick() { characterCommands->copy(); }
 void TFmMain::NPasteClick() { characterCommands->paste(); }
 
-// The pen mode goes back to pen up with every pick, also of the character already current.
 void TFmMain::RzListBox1Click() {
   if (!fontDocument->file()) return;
-  RzListBox1->pickSelected();
-  RzRadioGroup1->setItemIndex(0);
+  fontDocument->pick(RzListBox1->selectedCode());
 }
 void TFmMain::RzMemo1ClipboardChange(bool hasSelection) { RzMemo1->dropSelection(hasSelection); }
 
@@ -189,7 +207,7 @@ void TFmMain::RzRadioGroup1Changing(int newIndex) {
   if (newIndex == 1) Panel->gestures().cursorPoint.setReal();
 }
 void TFmMain::RzRadioGroup2Changing(int newIndex) {
-  Panel->gestures().editMode = static_cast<uint8_t>(newIndex);
+  Panel->gestures().editMode = static_cast<EditMode>(newIndex);
 }
 void TFmMain::RzRadioGroup3Click() { reference->modeClicked(); }
 void TFmMain::RzFontListBox1Click() { reference->faceClicked(); }

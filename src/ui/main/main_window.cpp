@@ -14,11 +14,11 @@
 #include "ui/characters/character_list.h"
 #include "ui/document/font_document.h"
 #include "ui/drafting/draft_commands.h"
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/main/file_commands.h"
-#include "ui/main/file_names.h"
+#include "ui/shared/file_names.h"
 #include "ui/main/font_setup.h"
-#include "ui/main/form_font.h"
+#include "ui/shared/form_font.h"
 #include "ui/main/settings.h"
 #include "ui/reference/reference_underlay.h"
 
@@ -58,9 +58,9 @@ void TFmMain::createCommands() {
       std::make_unique<FontSettings>(*fontDocument, *reference, *this, *RzSplitter1, *RzSplitter2);
   fontSetup = std::make_unique<FontSetup>(*fontDocument, *prompts);
   pointCommands = std::make_unique<PointCommands>(*fontDocument, *Panel);
-  characterCommands = new CharacterCommands(*fontDocument, *prompts, *RzListBox1, this);
-  fileCommands = new FileCommands(*fontDocument, *prompts, *settings, *RzListBox1, this);
-  draftCommands = new DraftCommands(*fontDocument, *prompts, *reference, *RzListBox1, this);
+  characterCommands = new CharacterCommands(*fontDocument, *prompts, this);
+  fileCommands = new FileCommands(*fontDocument, *prompts, *settings, this);
+  draftCommands = new DraftCommands(*fontDocument, *prompts, *reference, this);
 }
 
 void TFmMain::showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path) {

@@ -123,7 +123,12 @@ class TFmMain : public QMainWindow {
   void setDesignPaneSizes();
   void createCommands();
   void connectHandlers();
+  void connectDocument();
+  void connectFileCommands();
   void connectFontCommands();
+  void connectCharacterCommands();
+  void connectPointCommands();
+  void connectSidePanel();
   // Marks the items of the three font submenus from the open font.
   void markFontItems();
   template <class Sender, class Signal, class Handler>

@@ -6,8 +6,8 @@
 #include "ui/canvas/panel.h"
 #include "ui/characters/character_list.h"
 #include "ui/characters/source_view.h"
-#include "ui/main/form_font.h"
-#include "ui/main/hints.h"
+#include "ui/shared/form_font.h"
+#include "ui/shared/hints.h"
 #include "ui/main/main_window.h"
 #include "ui/preview/text_preview.h"
 

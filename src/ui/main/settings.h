@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/main/settings_record.h"
+#include "ui/shared/settings_record.h"
 #include "ui/reference/reference_underlay.h"
 
 class FontDocument;

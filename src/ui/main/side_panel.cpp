@@ -1,6 +1,6 @@
 #include <QGroupBox>
 
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/main/main_window.h"
 #include "ui/reference/reference_underlay.h"
 

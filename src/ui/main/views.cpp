@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QSettings>
 
-#include "ui/characters/character_list.h"
+#include "ui/document/font_document.h"
 #include "ui/main/main_window.h"
 #include "ui/overview/character_overview.h"
 #include "ui/preview/text_preview.h"
@@ -38,7 +38,7 @@ void TFmMain::createViews() {
   connect(overview, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     if (!visible && overview->isHidden()) actions.NMOverview->setChecked(false);
   });
-  const auto pick = [this](const std::string& listText) { RzListBox1->pick(listText); };
+  const auto pick = [this](const std::string& listText) { fontDocument->pickText(listText); };
   bind(textPreview, &TextPreview::characterClicked, pick);
   bind(overview, &CharacterOverview::characterClicked, pick);
 }

@@ -8,7 +8,7 @@
 #include <QSlider>
 
 #include "ui/document/font_document.h"
-#include "ui/main/hints.h"
+#include "ui/shared/hints.h"
 #include "ui/overview/character_cell_delegate.h"
 #include "ui/overview/character_table_model.h"
 

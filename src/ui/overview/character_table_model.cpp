@@ -13,7 +13,6 @@ CharacterTableModel::CharacterTableModel(FontDocument& document, QObject* parent
     connect(&document_, whole, this, &CharacterTableModel::rebuild);
   connect(&document_, &FontDocument::shapesChanged, this, &CharacterTableModel::rebuild);
   connect(&document_, &FontDocument::shapeChanged, this, &CharacterTableModel::shapeChanged);
-  connect(&document_, &FontDocument::shapeRestored, this, &CharacterTableModel::shapeChanged);
   rebuild();
 }
 

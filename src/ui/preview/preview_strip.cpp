@@ -44,7 +44,6 @@ PreviewStrip::PreviewStrip(FontDocument& document, QWidget* parent)
     connect(&document_, whole, this, &PreviewStrip::layOut);
   connect(&document_, &FontDocument::shapesChanged, this, &PreviewStrip::layOut);
   connect(&document_, &FontDocument::shapeChanged, this, &PreviewStrip::shapeChanged);
-  connect(&document_, &FontDocument::shapeRestored, this, &PreviewStrip::shapeChanged);
 }
 
 void PreviewStrip::setText(const QString& text) {

@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QSlider>
 
-#include "ui/main/hints.h"
+#include "ui/shared/hints.h"
 #include "ui/preview/preview_strip.h"
 
 namespace {

@@ -16,9 +16,9 @@
 #include "editing/grid_layout.h"
 #include "model/point.h"
 #include "ui/document/font_document.h"
-#include "ui/main/choice_group.h"
-#include "ui/main/file_names.h"
-#include "ui/main/settings_record.h"
+#include "ui/shared/choice_group.h"
+#include "ui/shared/file_names.h"
+#include "ui/shared/settings_record.h"
 #include "ui/platform/gbk.h"
 #include "ui/platform/guarded.h"
 #include "ui/reference/jpeg_image.h"
@@ -115,7 +115,7 @@ void ReferenceUnderlay::createControls() {
 void ReferenceUnderlay::draw(QPainter& canvas, const GridLayout& grid,
                              const QPalette& colours) const {
   if (!document_.currentShape() || document_.currentChar().empty()) return;
-  if (mode_ == 1 && RzFontListBox1->currentItem()) {
+  if (mode_ == ReferenceMode::Face && RzFontListBox1->currentItem()) {
     QFont font = font_;
     font.setPointSize(fontSize_);
     const QString text = fromGbk(document_.currentChar());
@@ -125,7 +125,7 @@ void ReferenceUnderlay::draw(QPainter& canvas, const GridLayout& grid,
     canvas.setFont(font);
     canvas.setPen(colours.color(QPalette::WindowText));
     canvas.drawText(left_, top_ + metrics.ascent(), text);
-  } else if (mode_ == 2 && !picture_.isNull() && grid.usable()) {
+  } else if (mode_ == ReferenceMode::Picture && !picture_.isNull() && grid.usable()) {
     const int side = static_cast<int>(grid.cellSize);
     canvas.drawImage(
         QRect(grid.originX, grid.originY, (grid.columns - 1) * side, (grid.rows - 1) * side),
@@ -146,13 +146,13 @@ void ReferenceUnderlay::markChanged() {
 
 void ReferenceUnderlay::switchOff() {
   RzRadioGroup3->setItemIndex(0);
-  mode_ = 0;
+  mode_ = ReferenceMode::None;
 }
 
 void ReferenceUnderlay::modeClicked() {
   const int mode = RzRadioGroup3->itemIndex();
   if (mode >= 0 && mode <= 2) {
-    mode_ = static_cast<uint8_t>(mode);
+    mode_ = static_cast<ReferenceMode>(mode);
     RzGroupBox1->setVisible(mode == 1);
     RzGroupBox2->setVisible(mode == 2);
   }
@@ -201,7 +201,7 @@ void ReferenceUnderlay::clearPicture() {
 }
 
 void ReferenceUnderlay::storeInto(SettingsRecord& record) const {
-  record.refMode = mode_;
+  record.refMode = static_cast<uint8_t>(mode_);
   record.refLeft = left_;
   record.refTop = top_;
   record.refFontName = fontName_;
@@ -209,7 +209,7 @@ void ReferenceUnderlay::storeInto(SettingsRecord& record) const {
 }
 
 void ReferenceUnderlay::takeFrom(const SettingsRecord& record) {
-  mode_ = record.refMode;
+  mode_ = static_cast<ReferenceMode>(record.refMode);
   left_ = record.refLeft;
   top_ = record.refTop;
   fontName_ = record.refFontName;
@@ -217,7 +217,7 @@ void ReferenceUnderlay::takeFrom(const SettingsRecord& record) {
 }
 
 void ReferenceUnderlay::showTaken() {
-  RzRadioGroup3->setItemIndex(static_cast<int8_t>(mode_));
+  RzRadioGroup3->setItemIndex(static_cast<int8_t>(static_cast<uint8_t>(mode_)));
   const QList<QListWidgetItem*> faces =
       RzFontListBox1->findItems(fromGbk(fontName_), Qt::MatchExactly);
   if (!faces.isEmpty()) RzFontListBox1->setCurrentItem(faces.constFirst());

@@ -22,6 +22,10 @@ class QWidget;
 struct GridLayout;
 struct SettingsRecord;
 
+// The underlay's mode as the settings file keeps it; a file may hold a number beyond these,
+// which shows nothing.
+enum class ReferenceMode : uint8_t { None = 0, Face = 1, Picture = 2 };
+
 // What the canvas shows under the grid to trace over: nothing, the current character in an
 // installed TrueType face, or a picture. It owns its controls of the side panel, its place,
 // and its part of the settings file. Changing the mode, the face or the size marks the font
@@ -31,7 +35,7 @@ class ReferenceUnderlay : public QObject {
  public:
   ReferenceUnderlay(FontDocument& document, Prompts& prompts, QObject* parent = nullptr);
 
-  uint8_t mode() const { return mode_; }
+  ReferenceMode mode() const { return mode_; }
   const std::string& fontName() const { return fontName_; }  // GBK
   int32_t fontSize() const { return fontSize_; }
 
@@ -85,7 +89,7 @@ class ReferenceUnderlay : public QObject {
   FontDocument& document_;
   Prompts& prompts_;
   Prompts::FileDialog OpenPictureDialog;
-  uint8_t mode_ = 0;
+  ReferenceMode mode_ = ReferenceMode::None;
   QFont font_;
   std::string fontName_;  // GBK
   int32_t fontSize_ = 0;

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 
 #include "ui/canvas/panel.h"
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/platform/gbk.h"
 #include "ui/window_fixture.h"
 

@@ -35,7 +35,7 @@ TEST_F(EditorKeysTest, KeysActOnceWhicheverControlHasTheFocus) {
 
   group("RzRadioGroup2")->setItemIndex(3);
   QTest::keyClick(list, Qt::Key_F2);
-  EXPECT_EQ(TFmMainProbe::editMode(*window), 0);
+  EXPECT_EQ(TFmMainProbe::editMode(*window), EditMode::Normal);
   group("RzRadioGroup3")->setItemIndex(2);
   QTest::keyClick(list, Qt::Key_F4);
   EXPECT_EQ(group("RzRadioGroup3")->itemIndex(), 0);

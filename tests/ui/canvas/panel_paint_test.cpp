@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "ui/canvas/panel.h"
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/window_fixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/platform/gbk.h"
 #include "ui/window_fixture.h"
 

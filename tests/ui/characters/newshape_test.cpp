@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/scripted_prompts.h"
 
 namespace {

@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTimer>
 
+#include "ui/drafting/draft_commands.h"
 #include "ui/window_fixture.h"
 
 namespace {
@@ -10,6 +12,22 @@ constexpr uint16_t kOne = 0xD2BB;    // 一
 constexpr uint16_t kTen = 0xCAAE;    // 十
 constexpr uint16_t kMouth = 0xBFDA;  // 口
 constexpr uint16_t kSun = 0xA891;    // ☉, which WenQuanYi Micro Hei lacks
+
+// Counts the paints of a widget that happen while a batch runs.
+class PaintCounter : public QObject {
+ public:
+  PaintCounter(QWidget& widget, const DraftCommands& drafts) : drafts_(drafts) {
+    widget.installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint && drafts_.drafting()) ++count;
+    return false;
+  }
+  int count = 0;
+
+ private:
+  const DraftCommands& drafts_;
+};
 
 // A BIGFONT on a grid of 48 with four empty hanzi and an "A" that has points, the reference
 // face WenQuanYi Micro Hei.
@@ -33,8 +51,13 @@ class DraftCommandsTest : public WindowTest {
     for (const GPoint& p : shape(code).points()) count += p.isVirtual;
     return count;
   }
-  void pick(uint16_t code) {
-    TFmMainProbe::document(*window).setCurrent(&shape(code), shape(code).listText());
+  void pick(uint16_t code) { TFmMainProbe::document(*window).pick(code); }
+  // Runs the batch to its end.
+  void draftBatch() {
+    DraftCommands& drafts = TFmMainProbe::draftCommands(*window);
+    QSignalSpy finished(&drafts, &DraftCommands::batchFinished);
+    trigger("NMDraftBatch");
+    if (drafts.drafting()) EXPECT_TRUE(finished.wait(60000));
   }
   void trigger(const char* name) { child<QAction>(name)->trigger(); }
   std::string fontBytes() { return TFmMainProbe::shapeFile(*window)->encode(LocalDate{1, 1, 2026}); }
@@ -61,16 +84,23 @@ TEST_F(DraftCommandsTest, BatchIsOneStepThatCancelLeavesUndone) {
   const std::string before = fontBytes();
   QUndoStack& history = *TFmMainProbe::document(*window).undoStack();
   prompts->cancelAt = 1;
-  trigger("NMDraftBatch");
+  draftBatch();
   EXPECT_EQ(fontBytes(), before);
   EXPECT_EQ(history.count(), 0);
 
-  // Events go on while it drafts: a timer set before the run fires before it returns.
-  bool timerFired = false;
-  QTimer::singleShot(0, [&] { timerFired = true; });
+  // The command returns while the job runs, and the window's timers and paints go on.
+  DraftCommands& drafts = TFmMainProbe::draftCommands(*window);
+  QSignalSpy finished(&drafts, &DraftCommands::batchFinished);
   prompts->cancelAt = -1;
   trigger("NMDraftBatch");
-  EXPECT_TRUE(timerFired);
+  ASSERT_TRUE(drafts.drafting());
+  bool firedWhileDrafting = false;
+  QTimer::singleShot(0, [&] { firedWhileDrafting = drafts.drafting(); });
+  PaintCounter paints(TFmMainProbe::canvas(*window), drafts);
+  TFmMainProbe::canvas(*window).update();
+  ASSERT_TRUE(finished.wait(60000));
+  EXPECT_TRUE(firedWhileDrafting);
+  EXPECT_GE(paints.count, 1);
   EXPECT_EQ(history.count(), 1);
   EXPECT_EQ(strokes(kOne), 1);
   EXPECT_EQ(strokes(kTen), 2);
@@ -93,7 +123,7 @@ TEST_F(DraftCommandsTest, BatchIsOneStepThatCancelLeavesUndone) {
 TEST_F(DraftCommandsTest, TheLastChoiceIsProposedAndEveryCharacterCanBeRedrafted) {
   using Choice = Prompts::DraftChoice;
   prompts->drafts.push_back(Choice{Choice::outline, Choice::everyCharacter});
-  trigger("NMDraftBatch");
+  draftBatch();
   const GShape& a = shape('A');
   ASSERT_GT(a.pointCount(), 2);
   const GPoint* first = a.pointAtIndex(0);
@@ -112,7 +142,7 @@ TEST_F(DraftCommandsTest, AFaceWithoutAFileIsReportedAndNothingChanges) {
   TFmMainProbe::setRefFontName(*window, "No Such Face");
   pick(kTen);
   trigger("NMDraft");
-  trigger("NMDraftBatch");
+  draftBatch();
   ASSERT_EQ(prompts->errors.size(), 2);
   EXPECT_TRUE(prompts->errors[0].contains(QStringLiteral("No Such Face")));
   EXPECT_EQ(shape(kTen).pointCount(), 0);

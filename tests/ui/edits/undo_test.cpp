@@ -109,7 +109,7 @@ TEST_F(UndoTest, EveryKindOfStepUndoesAndRedoes) {
     undo()->trigger();
     EXPECT_EQ(seen(), before);
     EXPECT_EQ(TFmMainProbe::hotPoint(*window), nullptr);
-    EXPECT_EQ(TFmMainProbe::pendingInsert(*window), 0);
+    EXPECT_EQ(TFmMainProbe::pendingInsert(*window), PendingInsert::None);
     trigger("NMSave");  // starts the next step from a saved, empty history
   }
 }

@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/window_fixture.h"
 
 namespace {

@@ -197,7 +197,7 @@ TEST_F(FileCommandTest, CloseWithNoKeepsTheFileButWritesTheSettings) {
   run("NMOpen", path("t.shp"));
   TFmMainProbe::setModified(*window, true);
   TFmMainProbe::hotPoint(*window) = TFmMainProbe::currentShape(*window)->first();
-  TFmMainProbe::pendingInsert(*window) = 2;
+  TFmMainProbe::pendingInsert(*window) = PendingInsert::RealBefore;
   prompts->answers.push_back(Prompts::Answer::No);
   trigger("NMClose");
 
@@ -206,7 +206,7 @@ TEST_F(FileCommandTest, CloseWithNoKeepsTheFileButWritesTheSettings) {
   EXPECT_EQ(file(), nullptr);
   EXPECT_EQ(TFmMainProbe::currentShape(*window), nullptr);
   EXPECT_EQ(TFmMainProbe::hotPoint(*window), nullptr);
-  EXPECT_EQ(TFmMainProbe::pendingInsert(*window), 0);
+  EXPECT_EQ(TFmMainProbe::pendingInsert(*window), PendingInsert::None);
   EXPECT_EQ(list()->count(), 0);
   EXPECT_TRUE(memoText().isEmpty());
   EXPECT_TRUE(enabled("NMNew"));

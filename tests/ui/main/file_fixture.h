@@ -6,7 +6,7 @@
 
 #include "platform/path_names.h"
 #include "platform/temp_dir.h"
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 #include "ui/window_fixture.h"
 
 // Window tests on real files in a directory of their own.

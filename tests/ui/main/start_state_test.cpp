@@ -13,8 +13,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "ui/main/choice_group.h"
-#include "ui/main/hints.h"
+#include "ui/shared/choice_group.h"
+#include "ui/shared/hints.h"
 #include "ui/window_fixture.h"
 
 namespace {

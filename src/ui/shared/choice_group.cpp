@@ -1,4 +1,4 @@
-#include "ui/main/choice_group.h"
+#include "ui/shared/choice_group.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

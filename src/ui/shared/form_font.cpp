@@ -1,4 +1,4 @@
-#include "ui/main/form_font.h"
+#include "ui/shared/form_font.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ui/main/hints.h"
+#include "ui/shared/hints.h"
 
 #include <QAction>
 #include <QWidget>

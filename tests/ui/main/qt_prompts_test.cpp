@@ -1,4 +1,4 @@
-#include "ui/platform/qt_prompts.h"
+#include "ui/main/qt_prompts.h"
 
 #include <gtest/gtest.h>
 

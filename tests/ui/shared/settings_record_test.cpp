@@ -1,4 +1,4 @@
-#include "ui/main/settings_record.h"
+#include "ui/shared/settings_record.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
