@@ -51,9 +51,9 @@ class FileCommands : public QObject {
   bool confirmed(const QString& question);
   // Where a new font goes, confirmed as New confirms it; nothing when the user declines.
   std::optional<std::string> askNewFontPath(const QString& proposedPath);
-  // Makes a font no file holds yet the open one under path, unsaved.
   void openPath(const std::string& path);
   void importPath(const std::string& source);
+  // Makes a font no file holds yet the open one under path, unsaved.
   void openNewFont(std::unique_ptr<GShpFile> file, const std::string& path, uint8_t gridIndex);
   void saveTo(const std::string& target);
   // Asks whether to save a modified font and saves it on Yes; returns whether it saved.

@@ -1,15 +1,19 @@
+#include <QAction>
 #include <QDockWidget>
 #include <QScreen>
 #include <QSplitter>
 
-#include "ui/main/file_fixture.h"
+#include "ui/window_fixture.h"
 
 namespace {
 
-class WindowLayoutTest : public FileCommandTest {
+class WindowLayoutTest : public WindowTest {
  protected:
   void reopen() {
     window->close();
+    createWindow();
+  }
+  void createWindow() {
     window.reset();
     auto scripted = std::make_unique<ScriptedPrompts>();
     prompts = scripted.get();
@@ -23,8 +27,9 @@ class WindowLayoutTest : public FileCommandTest {
 // The window tests run on a 1366 × 768 screen (tests/ui/screen_1366x768.json). A configuration
 // whose geometry cannot be read counts as none.
 TEST_F(WindowLayoutTest, TheFirstSizeHoldsCanvasPreviewAndOverviewSideBySide) {
+  window->close();
   QSettings().setValue(QStringLiteral("window/geometry"), QByteArray("not a geometry"));
-  reopen();
+  createWindow();
   child<QAction>("NMTextPreview")->setChecked(true);
   child<QAction>("NMOverview")->setChecked(true);
   QTest::qWait(20);
@@ -56,27 +61,6 @@ TEST_F(WindowLayoutTest, ANewWindowComesBackAsTheLastWasClosed) {
   EXPECT_EQ(window->dockWidgetArea(overview), Qt::LeftDockWidgetArea);
   EXPECT_EQ(sizesOf("RzSplitter1"), outer);
   EXPECT_EQ(sizesOf("RzSplitter2"), inner);
-}
-
-// What the desktop hands over when a file is opened with the editor: a shape source opens, a
-// font of another format is imported into a new shape source.
-TEST_F(WindowLayoutTest, AFileNamedOnTheCommandLineOpensOrIsImported) {
-  writeBytes(path("a.SHP"), asciiFont());
-  window->openNamed(path("a.SHP"));
-  EXPECT_EQ(caption(), QString::fromStdString("Kelvane  " + path("a.SHP")));
-  EXPECT_EQ(list()->count(), 2);
-  trigger("NMClose");
-
-  writeBytes(path("b.lff"), "[0041] A\n0,0;3,9;6,0\n");
-  prompts->files.push_back(QString::fromStdString(path("b.shp")));
-  window->openNamed(path("b.lff"));
-  EXPECT_EQ(caption(), QString::fromStdString("Kelvane  " + path("b.shp") + " *"));
-  EXPECT_EQ(prompts->setupProposals.size(), 1u);
-  EXPECT_EQ(list()->count(), 1);
-
-  trigger("NMClose");
-  EXPECT_THROW(window->openNamed(path("missing.shp")), std::runtime_error);
-  EXPECT_EQ(file(), nullptr);
 }
 
 }  // namespace
