@@ -95,13 +95,12 @@ int main(int argc, char* argv[]) {
       }
     }
     if (!picture.isEmpty()) {
+      // Ends without closing the window, which would write the user's configuration and could
+      // ask whether to save.
       QTimer::singleShot(kScreenshotDelayMs, &window, [&] {
-        if (window.grab().save(picture, "PNG")) {
-          QApplication::quit();
-        } else {
-          std::fprintf(stderr, "kelvane: cannot write %s\n", qPrintable(picture));
-          QApplication::exit(1);
-        }
+        const bool written = window.grab().save(picture, "PNG");
+        if (!written) std::fprintf(stderr, "kelvane: cannot write %s\n", qPrintable(picture));
+        QApplication::exit(written ? 0 : 1);
       });
     }
     return QApplication::exec();

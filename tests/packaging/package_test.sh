@@ -48,6 +48,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 "$root/usr/bin/kelvane" --screenshot "$work/open.png" "$work/two.shp"
 [ -s "$work/open.png" ] || fail "no picture of the window"
 cmp -s "$work/empty.png" "$work/open.png" && fail "the window shows no font"
+[ -e "$XDG_CONFIG_HOME" ] && fail "taking a picture wrote the user's configuration"
 printf '*65,3,A\r\n8,(1,\r\n' > "$work/broken.shp"
 if "$root/usr/bin/kelvane" --screenshot "$work/broken.png" "$work/broken.shp" 2> "$work/errors.txt"; then
   fail "a broken font opened"
