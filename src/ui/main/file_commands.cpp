@@ -1,5 +1,7 @@
 #include "ui/main/file_commands.h"
 
+#include <algorithm>
+#include <cctype>
 #include <stdexcept>
 
 #include "formats/font_formats.h"
@@ -110,10 +112,13 @@ void FileCommands::open() {
   OpenDialog.title = QStringLiteral("选择AutoCAD字体定义文件");
   const std::optional<QString> chosen = prompts_.openFile(OpenDialog);
   if (!chosen) return;
+  openPath(pathOf(*chosen));
+}
+
+void FileCommands::openPath(const std::string& path) {
   emit opening();
   auto file = std::make_unique<GShpFile>();
   const FontSettings::Before before = settings_.before(*file);
-  const std::string path = pathOf(*chosen);
   settings_.load(path, *file);
   document_.forgetSteps();
   try {
@@ -127,6 +132,18 @@ void FileCommands::open() {
   document_.setFile(std::move(file), path);
   document_.showText(lastChar);
   emit fontShown();
+}
+
+void FileCommands::openNamed(const std::string& path) {
+  if (document_.file()) return;
+  std::string extension = extensionOf(path);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return std::toupper(c); });
+  if (extension == ".SHP") {
+    openPath(path);
+  } else {
+    importPath(path);
+  }
 }
 
 // The font takes the target's name only once it is written there, so after a failed Save As
@@ -222,7 +239,10 @@ void FileCommands::import() {
   if (document_.file()) return;
   const std::optional<QString> chosen = prompts_.openFile(ImportDialog);
   if (!chosen) return;
-  const std::string source = pathOf(*chosen);
+  importPath(pathOf(*chosen));
+}
+
+void FileCommands::importPath(const std::string& source) {
   const FontFileFormat* format = formatOfPath(source);
   if (!format || !format->readable())
     throw std::runtime_error("cannot import " + source + ": no font format has its extension");

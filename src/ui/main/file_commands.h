@@ -30,6 +30,9 @@ class FileCommands : public QObject {
   void closeWindow();
   void exportFont();
   void import();
+  // A file named on the command line: a shape source opens as Open opens it, a font of any
+  // other format is imported as Import imports it. Nothing happens while a font is open.
+  void openNamed(const std::string& path);
 
  signals:
   // The user chose a font to open; it is about to be read.
@@ -47,6 +50,8 @@ class FileCommands : public QObject {
   bool confirmed(const QString& question);
   // Where a new font goes, confirmed as New confirms it; nothing when the user declines.
   std::optional<std::string> askNewFontPath(const QString& proposedPath);
+  void openPath(const std::string& path);
+  void importPath(const std::string& source);
   // Makes a font no file holds yet the open one under path, unsaved.
   void openNewFont(std::unique_ptr<GShpFile> file, const std::string& path, uint8_t gridIndex);
   void saveTo(const std::string& target);

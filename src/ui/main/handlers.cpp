@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 
@@ -13,9 +14,10 @@
 #include "ui/characters/source_view.h"
 #include "ui/document/font_document.h"
 #include "ui/drafting/draft_commands.h"
-#include "ui/shared/choice_group.h"
+#include "ui/main/data_files.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
+#include "ui/shared/choice_group.h"
 #include "ui/reference/reference_underlay.h"
 
 namespace {
@@ -251,11 +253,11 @@ void TFmMain::FormKeyUp(KeyCommand command) {
   }
 }
 
-// The manual lies beside the program; the desktop's viewer opens it, in that directory.
-// Whether it is there is the viewer's business.
+// The manual lies beside the program or where it is installed; the desktop's viewer opens it,
+// in that directory. Whether it is there is the viewer's business.
 void TFmMain::NMReadmeClick() {
-  const QString directory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-  prompts->openDocument(directory + QStringLiteral("用户手册.pdf"), directory);
+  const QFileInfo manual(dataFilePath(QStringLiteral("用户手册.pdf")));
+  prompts->openDocument(manual.absoluteFilePath(), manual.absolutePath() + QLatin1Char('/'));
 }
 
 void TFmMain::NMAboutClick() { prompts->showAbout(VersionInfo::ofProgram()); }

@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QStatusTipEvent>
 
 #include "shapefile/shpfile.h"
@@ -20,6 +18,7 @@
 #include "ui/main/font_setup.h"
 #include "ui/shared/form_font.h"
 #include "ui/main/settings.h"
+#include "ui/main/window_layout.h"
 #include "ui/reference/reference_underlay.h"
 
 TFmMain::TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent)
@@ -41,8 +40,7 @@ TFmMain::TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent)
   setDesignPaneSizes();
   createCommands();
   connectHandlers();
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  restoreWindowLayout(*this);
   setWindowTitle(QCoreApplication::applicationName());
   updateCommandStates();
 }
@@ -66,6 +64,8 @@ void TFmMain::createCommands() {
 void TFmMain::showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path) {
   fontDocument->setFile(std::move(file), path);
 }
+
+void TFmMain::openNamed(const std::string& path) { fileCommands->openNamed(path); }
 
 uint8_t TFmMain::setGridMetrics(uint8_t above, uint8_t below) {
   return fontDocument->setGridMetrics(above, below);
@@ -99,6 +99,7 @@ void TFmMain::closeEvent(QCloseEvent* event) {
     closed = true;
   })();
   if (closed) {
+    saveWindowLayout(*this);
     event->accept();
   } else {
     event->ignore();

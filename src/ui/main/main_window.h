@@ -38,6 +38,8 @@ class TFmMain : public QMainWindow {
 
   // Makes `file` the open font under `path` (file-system encoding); modified stays as it is.
   void showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path);
+  // Opens a font file named on the command line; errors are thrown to the caller.
+  void openNamed(const std::string& path);
   // The grid metrics kept for the next new font; returns the side (the 8-bit sum).
   uint8_t setGridMetrics(uint8_t above, uint8_t below);
   void updateCaption();

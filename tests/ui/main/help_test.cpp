@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,8 +11,11 @@ namespace {
 
 using HelpTest = WindowTest;
 
-TEST_F(HelpTest, HelpHandsTheManualBesideTheProgramToTheViewer) {
-  const QString directory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+// No manual lies beside the test program, so the viewer gets the place it is installed in.
+TEST_F(HelpTest, HelpHandsTheInstalledManualToTheViewer) {
+  const QString directory = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                            QStringLiteral("/../share/kelvane")) +
+                            QLatin1Char('/');
   child<QAction>("NMReadme")->trigger();
   child<QAction>("BtnHelpAction")->trigger();
   EXPECT_EQ(prompts->documents, QStringList(2, directory + QStringLiteral("用户手册.pdf")));

@@ -103,7 +103,7 @@ TEST_F(SettingsTest, TheWindowMovesOnlyWhenAReferenceModeIsStored) {
   const std::string place = "[WINDOW]\r\nLEFT=10\r\nTOP=20\r\nWIDTH=900\r\nHEIGHT=750\r\n";
   writeBytes(path("a.cfg"), "[REF]\r\nMODE=0\r\n" + place);
   run("NMOpen", path("a.shp"));
-  EXPECT_EQ(window->size(), QSize(811, 712));
+  EXPECT_EQ(window->size(), QSize(1220, 712));
   trigger("NMClose");
 
   writeBytes(path("a.cfg"), "[REF]\r\nMODE=1\r\n" + place);
@@ -179,5 +179,5 @@ TEST_F(SettingsTest, AFontWithAGarbageSettingsFileOpens) {
   EXPECT_EQ(file()->shapeCount(), 2);
   EXPECT_EQ(list()->count(), 2);
   EXPECT_EQ(TFmMainProbe::refMode(*window), 1);
-  EXPECT_EQ(window->size(), QSize(811, 712));
+  EXPECT_EQ(window->size(), QSize(1220, 712));
 }

@@ -79,7 +79,7 @@ TEST_F(StartState, StatusBarPanes) {
 }
 
 TEST_F(StartState, SizeMinimumAndFont) {
-  EXPECT_EQ(window->size(), QSize(811, 712));
+  EXPECT_EQ(window->size(), QSize(1220, 712));
   window->resize(600, 500);
   EXPECT_EQ(window->size(), QSize(800, 712));
   EXPECT_EQ(window->font().pixelSize(), 12);
@@ -90,7 +90,7 @@ TEST_F(StartState, PanesHaveTheirDesignSizes) {
   auto* outer = child<QSplitter>("RzSplitter1");
   auto* inner = child<QSplitter>("RzSplitter2");
   EXPECT_EQ(outer->sizes().value(0), 104);
-  EXPECT_EQ(inner->sizes().value(0), 480);
+  EXPECT_EQ(inner->sizes().value(0), 544);  // room for the preview under the canvas
   EXPECT_EQ(inner->handleWidth(), 7);
   EXPECT_EQ(child<QFrame>("RzPanel1")->width(), 215);
 }
