@@ -129,6 +129,18 @@ void GShpFile::appendShapes(std::vector<std::unique_ptr<GShape>> shapes) {
 
 void GShpFile::setCharacterCount(uint16_t count) { characterCount_ = count; }
 
+std::pair<int, int> GShpFile::leadByteRange() const {
+  int first = bigfontEscapeFirst, last = 0xFE;
+  if (shapes_) {
+    for (const auto& s : *shapes_) {
+      if (s->code() <= 0xFF) continue;
+      first = std::min(first, s->code() >> 8);
+      last = std::max(last, s->code() >> 8);
+    }
+  }
+  return {first, last};
+}
+
 GShape* GShpFile::findShape(uint16_t code) {
   if (!hasShape(code)) return nullptr;
   for (const auto& s : *shapes_) {
