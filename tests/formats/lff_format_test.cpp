@@ -136,12 +136,15 @@ TEST(LffRead, MultiplyingReferencesStopAtTheFontsPointLimit) {
             std::string::npos);
 }
 
-TEST(LffWrite, ShortestNumbersBulgesAndCharacters) {
+// Lengths are scaled so that the capitals are 9 units high, as LibreCAD sets them, and kept
+// to 4 decimals; blocks are followed by a blank line as in LibreCAD's own fonts.
+TEST(LffWrite, LibreCadUnitsShortestNumbersBulgesAndCharacters) {
   StrokeFont font;
   font.name = "Two\nLines";
+  font.capitalHeight = 18;
   font.letterSpacing = 3;
   font.wordSpacing = 6.75;
-  font.glyphs = {{U'\u4E2D', 0, {{{0.1, -2, 0}, {1.5, 2.06364e-06, -0.25}}}},
+  font.glyphs = {{U'\u4E2D', 0, {{{0.1, -2, 0}, {10.0 / 3, 2.06364e-06, -0.25}}}},
                  {U' ', 6.75, {}},
                  {U'\n', 0, {{{0, 0, 0}, {-0.0, 1, 0}}}}};
   EXPECT_EQ(writeLff(font),
@@ -149,12 +152,12 @@ TEST(LffWrite, ShortestNumbersBulgesAndCharacters) {
             "# Creator:           Kelvane\n"
             "# Name:              Two Lines\n"
             "# Encoding:          UTF-8\n"
-            "# LetterSpacing:     3\n"
-            "# WordSpacing:       6.75\n"
+            "# LetterSpacing:     1.5\n"
+            "# WordSpacing:       3.375\n"
             "# LineSpacingFactor: 1\n"
-            "\n[000A]\n0,0;0,1\n"
+            "\n[000A]\n0,0;0,0.5\n"
             "\n[0020]  \n"
-            "\n[4E2D] \xE4\xB8\xAD\n0.1,-2;1.5,2.06364e-06,A-0.25\n");
+            "\n[4E2D] \xE4\xB8\xAD\n0.05,-1;1.6667,0,A-0.25\n\n");
 }
 
 }  // namespace
