@@ -133,9 +133,12 @@ std::pair<int, int> GShpFile::leadByteRange() const {
   int first = bigfontEscapeFirst, last = 0xFE;
   if (shapes_) {
     for (const auto& s : *shapes_) {
-      if (s->code() <= 0xFF) continue;
-      first = std::min(first, s->code() >> 8);
-      last = std::max(last, s->code() >> 8);
+      // Text reaches a two-byte code only through a lead byte from 0x80 on; lower numbers are
+      // shapes called by number.
+      const int lead = s->code() >> 8;
+      if (lead < 0x80) continue;
+      first = std::min(first, lead);
+      last = std::max(last, lead);
     }
   }
   return {first, last};
