@@ -126,9 +126,9 @@ TEST_F(CompilerTool, HelpVersionSummaryAndQuiet) {
     EXPECT_EQ(run(tool, "--bogus a.shp b.shx"), 2);
     EXPECT_NE(readBytes(path("errors.txt")).find("unexpected argument --bogus"), std::string::npos);
   }
-  const std::string usage = (run(KELVANE_CONVERT_TOOL, "--help"), readBytes(path("output.txt")));
+  ASSERT_EQ(convert("--help"), 0);
   for (const char* option : {"--kind", "--grid", "--draft", "--set"})
-    EXPECT_NE(usage.find(option), std::string::npos) << option;
+    EXPECT_NE(readBytes(path("output.txt")).find(option), std::string::npos) << option;
 
   // kst32b holds 264 characters GBK lacks.
   const std::string kst = "/usr/share/librecad/fonts/kst32b.lff", shx = path("k.shx");
