@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "formats/hershey_format.h"
+#include "formats/reader_language.h"
 
 namespace {
 
@@ -33,13 +34,18 @@ class JhfReader {
       ++next_;
     }
     if (extra > 0) {
-      font_.problems.push_back(std::to_string(extra) +
-                               " records after the printable ASCII characters are left out");
+      const std::string count = std::to_string(extra);
+      font_.problems.push_back(
+          inReaderLanguage("可打印ASCII字符之后的 " + count + " 个记录已略去",
+                           count + " records after the printable ASCII characters are left out"));
     }
   }
 
   StrokeFont font() && {
-    if (font_.glyphs.empty()) throw FormatError(source_ + ": no Hershey glyph record found");
+    if (font_.glyphs.empty()) {
+      throw FormatError(
+          source_ + inReaderLanguage("：没有Hershey字形记录", ": no Hershey glyph record found"));
+    }
     double lowest = 0;
     for (const StrokeGlyph& glyph : font_.glyphs) {
       for (const Stroke& stroke : glyph.strokes) {
@@ -76,8 +82,11 @@ class JhfReader {
                                            countText.data() + countText.size(), count);
     if (digits == std::string_view::npos || ec != std::errc() ||
         end != countText.data() + countText.size() || count == 0) {
-      note(line, "\"" + std::string(header) +
-                     "\" does not start a record (number and vertex count); reading stops");
+      const std::string text(header);
+      note(line, inReaderLanguage("“" + text + "”不是记录的开头（编号和顶点数），读入到此为止",
+                                  "\"" + text +
+                                      "\" does not start a record (number and vertex count); "
+                                      "reading stops"));
       return std::nullopt;
     }
     at_ += 8;
@@ -92,8 +101,10 @@ class JhfReader {
       }
     }
     if (pairs.size() < 2 * count) {
-      note(line, "the record ends after " + std::to_string(pairs.size() / 2) + " of its " +
-                     std::to_string(count) + " vertices; reading stops");
+      const std::string read = std::to_string(pairs.size() / 2), all = std::to_string(count);
+      note(line, inReaderLanguage("记录的 " + all + " 个顶点只有 " + read + " 个，读入到此为止",
+                                  "the record ends after " + read + " of its " + all +
+                                      " vertices; reading stops"));
       return std::nullopt;
     }
     skipRestOfLine(line);
@@ -103,7 +114,8 @@ class JhfReader {
   void skipRestOfLine(int line) {
     const size_t end = std::min(bytes_.find('\n', at_), bytes_.size());
     if (bytes_.substr(at_, end - at_).find_first_not_of(" \t\r") != std::string_view::npos)
-      note(line, "characters after the record's vertices are ignored");
+      note(line, inReaderLanguage("记录的顶点之后的字符已忽略",
+                                  "characters after the record's vertices are ignored"));
     at_ = end;
   }
 
@@ -126,9 +138,7 @@ class JhfReader {
     return glyph;
   }
 
-  void note(int line, const std::string& what) {
-    font_.problems.push_back("line " + std::to_string(line) + ": " + what);
-  }
+  void note(int line, const std::string& what) { font_.problems.push_back(lineLabel(line) + what); }
 
   std::string_view bytes_;
   const std::string& source_;

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "formats/lff_format.h"
+#include "formats/reader_language.h"
 #include "platform/text_lines.h"
 
 namespace {
@@ -91,7 +92,9 @@ class LffReader {
 
   StrokeFont font() && {
     if (blocks_.empty()) {
-      throw FormatError(source_ + ": no glyph block \"[XXXX]\" found, not a LibreCAD font");
+      throw FormatError(source_ + inReaderLanguage("：没有字形块“[XXXX]”，不是LibreCAD字体",
+                                                   ": no glyph block \"[XXXX]\" found, not a "
+                                                   "LibreCAD font"));
     }
     takeGlyphs(resolve());
     return std::move(font_);
@@ -108,7 +111,9 @@ class LffReader {
     } else if (current_ != nullptr) {
       readGlyphLine(line, number);
     } else if (!sawBlock_) {
-      note(number, "\"" + std::string(line.substr(0, 40)) + "\" is outside any glyph block");
+      const std::string text(line.substr(0, 40));
+      note(number, inReaderLanguage("“" + text + "”不在任何字形块内",
+                                    "\"" + text + "\" is outside any glyph block"));
     }
     // Lines of a block whose header could not be read were named with that header.
   }
@@ -122,7 +127,7 @@ class LffReader {
       if (isUtf8(value) && !value.empty()) {
         font_.name = value;
       } else {
-        note(number, "the name is not UTF-8 text");
+        note(number, inReaderLanguage("字体名不是UTF-8文本", "the name is not UTF-8 text"));
       }
       return;
     }
@@ -134,7 +139,9 @@ class LffReader {
     if (const std::optional<double> n = numberOf(value)) {
       *field = *n;
     } else {
-      note(number, std::string(key) + " \"" + std::string(value) + "\" is not a number");
+      const std::string name(key), text(value);
+      note(number, inReaderLanguage(name + "“" + text + "”不是数字",
+                                    name + " \"" + text + "\" is not a number"));
     }
   }
 
@@ -148,11 +155,14 @@ class LffReader {
                                              ? std::nullopt
                                              : codeOf(line.substr(digits, close - digits));
     if (!code) {
-      note(number, "\"" + std::string(line.substr(0, 40)) + "\" is not a glyph header [XXXX]");
+      const std::string text(line.substr(0, 40));
+      note(number, inReaderLanguage("“" + text + "”不是字形块头 [XXXX]",
+                                    "\"" + text + "\" is not a glyph header [XXXX]"));
       return;
     }
     if (!blockOf_.emplace(*code, blocks_.size()).second) {
-      note(number, codeName(*code) + " is defined again, this block is skipped");
+      note(number, codeName(*code) + inReaderLanguage(" 重复定义，略去此块",
+                                                      " is defined again, this block is skipped"));
       return;
     }
     blocks_.push_back(Block{*code, {}});
@@ -165,7 +175,9 @@ class LffReader {
       if (const std::optional<char32_t> target = codeOf(trimmedBlanks(line.substr(1)))) {
         current_->items.emplace_back(Reference{*target, number});
       } else {
-        note(number, "\"" + std::string(line.substr(0, 40)) + "\" is not a reference C<hex>");
+        const std::string text(line.substr(0, 40));
+        note(number, inReaderLanguage("“" + text + "”不是引用 C<十六进制数>",
+                                      "\"" + text + "\" is not a reference C<hex>"));
       }
     } else if (std::optional<Stroke> stroke = strokeOf(line, number)) {
       current_->items.emplace_back(std::move(*stroke));
@@ -182,7 +194,9 @@ class LffReader {
       if (vertex.empty()) continue;
       const std::optional<StrokePoint> point = pointOf(vertex);
       if (!point) {
-        note(number, "\"" + std::string(vertex.substr(0, 40)) + "\" is not a point x,y");
+        const std::string text(vertex.substr(0, 40));
+        note(number,
+             inReaderLanguage("“" + text + "”不是点 x,y", "\"" + text + "\" is not a point x,y"));
         return std::nullopt;
       }
       stroke.push_back(*point);
@@ -247,14 +261,16 @@ class LffReader {
         }
         const Reference& ref = std::get<Reference>(item);
         const auto found = blockOf_.find(ref.target);
-        const auto skip = [&](const char* why) {
-          note(ref.line, codeName(blocks_[block].code) + ": the reference to " +
-                             codeName(ref.target) + why + ", left out");
+        const auto skip = [&](const char* chinese, const char* english) {
+          const std::string from = codeName(blocks_[block].code), to = codeName(ref.target);
+          note(ref.line,
+               inReaderLanguage(from + "：对 " + to + chinese + "，已略去",
+                                from + ": the reference to " + to + english + ", left out"));
         };
         if (found == blockOf_.end()) {
-          skip(" names no glyph of the font");
+          skip(" 的引用找不到字形", " names no glyph of the font");
         } else if (state[found->second] == State::resolving) {
-          skip(" leads back to itself");
+          skip(" 的引用又引回自身", " leads back to itself");
         } else if (state[found->second] == State::waiting) {
           --stack.back().next;  // taken again once the target is resolved
           state[found->second] = State::resolving;
@@ -302,14 +318,14 @@ class LffReader {
       points_ += points;
       return true;
     }
-    note(line, codeName(code) + ": left out, the font would hold more than " +
-                   std::to_string(mostPoints) + " points");
+    const std::string most = std::to_string(mostPoints);
+    note(line, codeName(code) + inReaderLanguage("：已略去，字体将超过 " + most + " 个点",
+                                                 ": left out, the font would hold more than " +
+                                                     most + " points"));
     return false;
   }
 
-  void note(int line, const std::string& what) {
-    font_.problems.push_back("line " + std::to_string(line) + ": " + what);
-  }
+  void note(int line, const std::string& what) { font_.problems.push_back(lineLabel(line) + what); }
 
   const std::string& source_;
   StrokeFont font_;

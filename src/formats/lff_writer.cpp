@@ -1,11 +1,19 @@
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
 #include "formats/lff_format.h"
 
 namespace {
+
+// LibreCAD sets a text's height by this many units of its font: its capitals, and the whole
+// cell of its CJK fonts' hanzi.
+constexpr double lffCapitalHeight = 9;
+
+// To 4 decimals, as LibreCAD's own fonts are written.
+double rounded(double value) { return std::round(value * 1e4) / 1e4; }
 
 // The shortest text that reads back as the same double: "1.5", "-2", "2.06364e-06".
 void appendNumber(std::string& out, double value) {
@@ -54,12 +62,12 @@ void appendHeader(std::string& out, const char* key, double value) {
   appendHeader(out, key, text);
 }
 
-void appendStroke(std::string& out, const Stroke& stroke) {
+void appendStroke(std::string& out, const Stroke& stroke, double scale) {
   for (size_t i = 0; i < stroke.size(); ++i) {
     if (i > 0) out += ';';
-    appendNumber(out, stroke[i].x);
+    appendNumber(out, rounded(stroke[i].x * scale));
     out += ',';
-    appendNumber(out, stroke[i].y);
+    appendNumber(out, rounded(stroke[i].y * scale));
     if (i > 0 && stroke[i].bulge != 0) {
       out += ",A";
       appendNumber(out, stroke[i].bulge);
@@ -71,6 +79,8 @@ void appendStroke(std::string& out, const Stroke& stroke) {
 }  // namespace
 
 std::string writeLff(const StrokeFont& font) {
+  // The capital height becomes LibreCAD's, every length with it.
+  const double scale = font.capitalHeight > 0 ? lffCapitalHeight / font.capitalHeight : 1;
   std::string out;
   // A line break in the name would end the header comment early.
   std::string name = font.name;
@@ -81,9 +91,10 @@ std::string writeLff(const StrokeFont& font) {
   appendHeader(out, "Creator", "Kelvane");
   appendHeader(out, "Name", name);
   appendHeader(out, "Encoding", "UTF-8");
-  appendHeader(out, "LetterSpacing", font.letterSpacing);
-  appendHeader(out, "WordSpacing", font.wordSpacing);
+  appendHeader(out, "LetterSpacing", rounded(font.letterSpacing * scale));
+  appendHeader(out, "WordSpacing", rounded(font.wordSpacing * scale));
   appendHeader(out, "LineSpacingFactor", font.lineSpacingFactor);
+  out += '\n';
 
   std::vector<const StrokeGlyph*> glyphs;
   glyphs.reserve(font.glyphs.size());
@@ -93,7 +104,7 @@ std::string writeLff(const StrokeFont& font) {
   });
   for (const StrokeGlyph* glyph : glyphs) {
     char header[16];
-    std::snprintf(header, sizeof header, "\n[%04X]", static_cast<unsigned>(glyph->unicode));
+    std::snprintf(header, sizeof header, "[%04X]", static_cast<unsigned>(glyph->unicode));
     out += header;
     if (printable(glyph->unicode)) {
       out += ' ';
@@ -101,8 +112,9 @@ std::string writeLff(const StrokeFont& font) {
     }
     out += '\n';
     for (const Stroke& stroke : glyph->strokes) {
-      if (!stroke.empty()) appendStroke(out, stroke);
+      if (!stroke.empty()) appendStroke(out, stroke, scale);
     }
+    out += '\n';  // a blank line after each block, as LibreCAD writes its fonts
   }
   return out;
 }

@@ -10,6 +10,7 @@ namespace {
 // Whole numbers as such, others as the shortest decimal that reads back as the same double.
 std::string number(double v) {
   if (!std::isfinite(v)) return "0";
+  v += 0.0;  // -0 becomes 0: plotter software reads "-0" as no number
   char text[32];
   if (v == std::trunc(v) && std::abs(v) < 1e15) {
     std::snprintf(text, sizeof text, "%.0f", v);

@@ -126,6 +126,21 @@ void GShpFile::appendShapes(std::vector<std::unique_ptr<GShape>> shapes) {
 
 void GShpFile::setCharacterCount(uint16_t count) { characterCount_ = count; }
 
+std::pair<int, int> GShpFile::leadByteRange() const {
+  int first = bigfontEscapeFirst, last = 0xFE;
+  if (shapes_) {
+    for (const auto& s : *shapes_) {
+      // Text reaches a two-byte code only through a lead byte from 0x80 on; lower numbers are
+      // shapes called by number.
+      const int lead = s->code() >> 8;
+      if (lead < 0x80) continue;
+      first = std::min(first, lead);
+      last = std::max(last, lead);
+    }
+  }
+  return {first, last};
+}
+
 GShape* GShpFile::findShape(uint16_t code) {
   if (!hasShape(code)) return nullptr;
   for (const auto& s : *shapes_) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/shape.h"
@@ -91,6 +92,11 @@ class GShpFile {
   // The escape bytes a BIGFONT header names: the first bytes of its two-byte characters.
   static constexpr int bigfontEscapeFirst = 161;
   static constexpr int bigfontEscapeLast = 256;
+  // The lead bytes (0x80 and above) of a BIGFONT's two-byte codes as one range of real bytes:
+  // from the lowest in use (0xA1 at most) to the highest (0xFE at least). CAD reads a byte outside every
+  // declared range as a character of its own, so a code whose lead byte is left out is never
+  // drawn.
+  std::pair<int, int> leadByteRange() const;
 
  private:
   friend class ShpReader;

@@ -55,11 +55,15 @@ std::string GShpFile::encodeHeader(const LocalDate& date) const {
       line("*UNIFONT,6," + signedName(fontName_, date));
       line(format("%d,%d,0,0,0,0", above_, below_));
       break;
-    case kindBigfont:
-      line(format("*BIGFONT %d,1,%d,%d", characterCount_, bigfontEscapeFirst, bigfontEscapeLast));
+    case kindBigfont: {
+      // A GB2312 font keeps the header it always had; lower lead bytes (GBK) need their range.
+      auto [first, last] = leadByteRange();
+      if (first == bigfontEscapeFirst) last = bigfontEscapeLast;
+      line(format("*BIGFONT %d,1,%d,%d", characterCount_, first, last));
       line("*0,5," + signedName(fontName_, date));
       line(format("%d,0,0,%d,0", height_, width_));
       break;
+    }
     default:
       // A font of no kind yet is written as an ASCII font: without a header the
       // reader would take the first shape for one.

@@ -20,6 +20,9 @@ FontCompilation compileFont(const GShpFile& file, const LocalDate& date) {
   // The header is compiled from the very lines the shape file begins with.
   result.font = compileShapeSource(file.encodeHeader(date)).font;
   CompiledFont& font = result.font;
+  // The ranges the compiled file declares cover exactly the lead bytes in use, ending at a byte
+  // (the shape file's 256 is no byte).
+  if (font.kind == CompiledKind::bigfont) font.escapeRanges = {file.leadByteRange()};
   const bool unicode = font.kind == CompiledKind::unifont;
   font.shapes.reserve(static_cast<size_t>(file.shapeCount()));
   for (int i = 0; i < file.shapeCount(); ++i) {

@@ -1,7 +1,7 @@
-// kelvane-convert IN OUT [--kind ascii|unifont|bigfont] [--grid N]: converts a font between the
-// formats the editor imports and exports, each told by its file's extension, as the window's
-// import and export do. A single-line font of another format becomes a font of the given kind
-// (by default BIGFONT when most of its characters are double-byte, else ASCII) on a grid of N
+// kelvane-convert IN OUT [--kind ascii|unifont|bigfont] [--grid N] [--quiet]: converts a font
+// between the formats the editor imports and exports, each told by its file's extension, as the
+// window's import and export do. A single-line font of another format becomes a font of the given
+// kind (by default BIGFONT when most of its characters are double-byte, else ASCII) on a grid of N
 // units a side (12 to 120 in steps of 12, default 48). Nothing is written when a character
 // cannot go into the output; the output is replaced whole or not at all.
 //
@@ -9,6 +9,10 @@
 // makes a new font of the character set (the 6763 GB2312 hanzi, or printable ASCII) drafted
 // from a TrueType face, a family name or a font file, then writes it as above. The characters
 // are drafted along their centre lines (centre) or their contours (outline), on two threads.
+//
+// What is left out is listed on the error output, then one line on the standard output says
+// how many characters were written and left out; --quiet keeps only errors and that line.
+// Exit status: 0 written, 1 nothing written (a conversion error), 2 a usage error.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -24,6 +28,7 @@
 #include "drafting/glyph_drafter.h"
 #include "editing/character_sets.h"
 #include "formats/font_formats.h"
+#include "formats/reader_language.h"
 #include "platform/gbk_unicode.h"
 #include "platform/local_date.h"
 #include "platform/path_names.h"
@@ -40,11 +45,35 @@ struct Options {
   std::string draftFace;
   DraftMode draftMode = DraftMode::CentreLine;
   std::string characterSet;
+  bool quiet = false;
+  bool help = false;
+  bool version = false;
 };
 
 constexpr const char* kUsage =
-    "usage: %s IN OUT [--kind ascii|unifont|bigfont] [--grid N]\n"
-    "       %s --draft FACE[:centre|:outline] --set gb2312|ascii OUT [--kind K] [--grid N]\n";
+    "usage: %s IN OUT [--kind ascii|unifont|bigfont] [--grid N] [--quiet]\n"
+    "       %s --draft FACE[:centre|:outline] --set gb2312|ascii OUT [--kind K] [--grid N] "
+    "[--quiet]\n"
+    "       %s --help | --version\n";
+
+constexpr const char* kOptions =
+    "\n"
+    "Converts a font between the formats the editor imports and exports, each told by its\n"
+    "file's extension (SHX, SHP, LFF, JHF, SVG), or drafts a new font from a TrueType face.\n"
+    "\n"
+    "  --kind ascii|unifont|bigfont  the kind of font a single-line font becomes (default:\n"
+    "                                bigfont when most characters are double-byte, else ascii)\n"
+    "  --grid N                      the grid's side, 12 to 120 in steps of 12 (default 48)\n"
+    "  --draft FACE[:centre|:outline]\n"
+    "                                draft from a face (a font file or a family name) along\n"
+    "                                the centre lines (default) or the contours\n"
+    "  --set gb2312|ascii            the characters drafted: the GB2312 hanzi or printable ASCII\n"
+    "  --quiet                       print only errors and the closing summary\n"
+    "  -h, --help                    print this help\n"
+    "  --version                     print the version\n"
+    "\n"
+    "Exit status: 0 when the output was written, 1 when nothing was written, 2 for a usage "
+    "error.\n";
 
 // FACE[:MODE]: the mode is taken off the end when it names one.
 void takeDraftFace(const std::string& value, Options& options) {
@@ -77,8 +106,14 @@ Options optionsOf(int argc, char** argv) {
   int files = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if ((arg == "--kind" || arg == "--grid" || arg == "--draft" || arg == "--set") &&
-        i + 1 < argc) {
+    if (arg == "--help" || arg == "-h" || arg == "--version") {
+      (arg == "--version" ? options.version : options.help) = true;
+      return options;
+    }
+    if (arg == "--quiet") {
+      options.quiet = true;
+    } else if ((arg == "--kind" || arg == "--grid" || arg == "--draft" || arg == "--set") &&
+               i + 1 < argc) {
       const std::string value = argv[++i];
       if (arg == "--kind") {
         options.kind = kindNamed(value);
@@ -122,13 +157,21 @@ ImportedFont readFont(const Options& options) {
   return importStrokes(strokes, setup);
 }
 
+void printSummary(const GShpFile& font, const std::string& output, size_t leftOut) {
+  const int written = font.shapeCount();
+  std::printf("%d character%s written to %s; %zu left out\n", written, written == 1 ? "" : "s",
+              output.c_str(), leftOut);
+}
+
 // Writes the font to the output by the output's extension; 1 when characters could not go in.
-int writeFont(GShpFile& font, const std::string& output) {
+// The summary counts what was left out before, on reading or drafting.
+int writeFont(GShpFile& font, const std::string& output, size_t leftOut) {
   font.setFontName(fontNameOf(output));
   const LocalDate today = localDate();
   const FontFileFormat* format = formatOfPath(output);
   if (format && format->extension == "SHP") {
     writeFileBytes(output, font.encode(today));
+    printSummary(font, output, leftOut);
     return 0;
   }
   if (!format || !format->writable())
@@ -141,26 +184,38 @@ int writeFont(GShpFile& font, const std::string& output) {
   for (uint16_t code : exported.notUnicode) {
     std::fprintf(stderr, "%s: shape %u: no Unicode character has its code\n", output.c_str(), code);
   }
-  if (!exported.leftOut.empty() || !exported.notUnicode.empty()) return 1;
+  const size_t cannot = exported.leftOut.size() + exported.notUnicode.size();
+  if (cannot > 0) {
+    std::fprintf(stderr, "nothing written to %s: %zu character%s cannot go into it\n",
+                 output.c_str(), cannot, cannot == 1 ? "" : "s");
+    return 1;
+  }
   writeFileBytes(output, exported.bytes);
+  printSummary(font, output, leftOut);
   return 0;
+}
+
+// What reading could not take, a line each.
+void listLeftOut(const ImportedFont& imported, const std::string& input) {
+  for (const SourceProblem& problem : imported.leftOut) {
+    if (problem.line > 0) {
+      std::fprintf(stderr, "%s:%d: left out: %s\n", input.c_str(), problem.line,
+                   problem.what.c_str());
+    } else {
+      std::fprintf(stderr, "%s: left out: %s\n", input.c_str(), problem.what.c_str());
+    }
+  }
+  for (char32_t unicode : imported.notInGbk) {
+    std::fprintf(stderr, "%s: left out U+%04X: GBK cannot hold it\n", input.c_str(),
+                 static_cast<unsigned>(unicode));
+  }
 }
 
 int convert(const Options& options) {
   ImportedFont imported = readFont(options);
-  for (const SourceProblem& problem : imported.leftOut) {
-    if (problem.line > 0) {
-      std::fprintf(stderr, "%s:%d: left out: %s\n", options.input.c_str(), problem.line,
-                   problem.what.c_str());
-    } else {
-      std::fprintf(stderr, "%s: left out: %s\n", options.input.c_str(), problem.what.c_str());
-    }
-  }
-  for (char32_t unicode : imported.notInGbk) {
-    std::fprintf(stderr, "%s: left out U+%04X: GBK cannot hold it\n", options.input.c_str(),
-                 static_cast<unsigned>(unicode));
-  }
-  return writeFont(*imported.file, options.output);
+  if (!options.quiet) listLeftOut(imported, options.input);
+  return writeFont(*imported.file, options.output,
+                   imported.leftOut.size() + imported.notInGbk.size());
 }
 
 // The face a --draft argument names: a font file, else a family fontconfig knows.
@@ -204,11 +259,11 @@ int draft(const Options& options) {
     putDraft(drafted[i], *shape);
     font->addShape(std::move(shape));
   }
-  if (lacking > 0) {
+  if (lacking > 0 && !options.quiet) {
     std::fprintf(stderr, "%s: left out %zu characters the face lacks\n", options.draftFace.c_str(),
                  lacking);
   }
-  return writeFont(*font, options.output);
+  return writeFont(*font, options.output, lacking);
 }
 
 }  // namespace
@@ -219,9 +274,19 @@ int main(int argc, char** argv) {
     options = optionsOf(argc, argv);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
-    std::fprintf(stderr, kUsage, argv[0], argv[0]);
+    std::fprintf(stderr, kUsage, argv[0], argv[0], argv[0]);
     return 2;
   }
+  if (options.help) {
+    std::printf(kUsage, argv[0], argv[0], argv[0]);
+    std::fputs(kOptions, stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("kelvane-convert %s\n", KELVANE_VERSION);
+    return 0;
+  }
+  writeReaderProblemsInEnglish(true);  // as every other text of this program
   try {
     return options.draftFace.empty() ? convert(options) : draft(options);
   } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "formats/font_formats.h"
 #include "formats/shape_conversion.h"
@@ -88,11 +89,53 @@ TEST(Conversion, AShapeFontGoesOutAsTheStrokesItDrawsAndAnSvgFontHoldsThem) {
   EXPECT_EQ(read, (std::map<int, Segments>{{0x4E2D, {4, 40, 44, 40, 24, 46, 24, 2}},
                                            {'/', {0, 0, 16, 40}}}));
   EXPECT_NE(svg.bytes.find("horiz-adv-x=\"20\""), std::string::npos);
+  // As plotter software reads it: a plain descent, the missing glyph, open paths.
+  EXPECT_NE(svg.bytes.find(" descent=\"0\""), std::string::npos);
+  EXPECT_NE(svg.bytes.find("<missing-glyph "), std::string::npos);
+  for (size_t at = svg.bytes.find(" d=\""); at != std::string::npos;
+       at = svg.bytes.find(" d=\"", at + 1)) {
+    const std::string d = svg.bytes.substr(at + 4, svg.bytes.find('"', at + 4) - at - 4);
+    EXPECT_EQ(d.find_first_of("zZ"), std::string::npos) << d;
+  }
   // FontForge opens it with every glyph, its advance and its strokes as open contours; it
   // greets on its error output, which the comparison leaves out.
   EXPECT_EQ(outputOf("(/usr/bin/python3 " KELVANE_FONTFORGE_GLYPHS " " + tmp.path("a.svg") +
                      " 2>/dev/null)"),
             "47 20 1\n20013 48 2\n");
+}
+
+// Out in LibreCAD's units and back on the same grid, each kind gets its points and advances
+// back (every character here leaves the same gap after its rightmost point, the one letter
+// spacing an LFF font has).
+TEST(Conversion, AShapeFontComesBackFromLibreCadUnitsOnTheSameGrid) {
+  for (uint8_t kind : {GShpFile::kindAscii, GShpFile::kindUnifont, GShpFile::kindBigfont}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    const bool ascii = kind == GShpFile::kindAscii;
+    GShpFile file(ascii ? 32 : 48, ascii ? 16 : 0);
+    file.setKind(kind);
+    const auto add = [&](uint16_t code, uint16_t width, std::vector<std::tuple<int, int, int>> at) {
+      auto shape = std::make_unique<GShape>();
+      shape->setCode(code);
+      shape->reset(width);
+      for (auto [x, y, v] : at) shape->addPoint(x, y, static_cast<uint8_t>(v));
+      file.addShape(std::move(shape));
+    };
+    add('g', 30, {{3, 20, 1}, {25, 20, 0}, {25, -14, 0}, {5, -16, 0}});
+    add('H', 34, {{1, 0, 1}, {1, 31, 0}, {29, 31, 1}, {29, 0, 0}, {1, 15, 1}, {29, 15, 0}});
+    if (!ascii) add(0xD6D0, 49, {{4, 40, 1}, {44, 40, 0}, {44, 13, 0}, {24, 47, 1}, {24, 1, 0}});
+
+    const ExportedFont lff = formatOfPath("a.lff")->write(file, LocalDate{9, 12, 2026});
+    const ImportedFont back =
+        importStrokes(formatOfPath("a.lff")->readStrokes(lff.bytes, "a.lff"), {kind, 48, 0});
+    ASSERT_EQ(back.file->shapeCount(), file.shapeCount());
+    for (int i = 0; i < file.shapeCount(); ++i) {
+      const GShape& shape = *file.shapeAtIndex(i);
+      const GShape* again = back.file->findShape(shape.code());
+      ASSERT_NE(again, nullptr) << shape.code();
+      EXPECT_EQ(pathOf(*again), pathOf(shape));
+      EXPECT_EQ(again->width(), shape.width());
+    }
+  }
 }
 
 }  // namespace

@@ -37,29 +37,26 @@ TEST(JhfRead, BrokenRecordsStopReadingAndAreNamed) {
   const StrokeFont cut = readJhf("12345  1JZ\n12345  4JZRFR\n", "cut.jhf");
   EXPECT_EQ(cut.glyphs.size(), 1u);
   EXPECT_EQ(cut.problems,
-            std::vector<std::string>{"line 2: the record ends after 2 of its 4 vertices; "
-                                     "reading stops"});
+            std::vector<std::string>{"第 2 行：记录的 4 个顶点只有 2 个，读入到此为止"});
 
   const StrokeFont junk = readJhf("12345  2JZRFxx\n12345\n", "junk.jhf");
   EXPECT_EQ(junk.glyphs.size(), 1u);
   EXPECT_EQ(junk.problems, (std::vector<std::string>{
-                               "line 1: characters after the record's vertices are ignored",
-                               "line 2: \"12345\" does not start a record (number and vertex "
-                               "count); reading stops"}));
+                               "第 1 行：记录的顶点之后的字符已忽略",
+                               "第 2 行：“12345”不是记录的开头（编号和顶点数），读入到此为止"}));
 
   std::string many;
   for (int i = 0; i < 97; ++i) many += "12345  1JZ\n";
   const StrokeFont extra = readJhf(many, "many.jhf");
   EXPECT_EQ(extra.glyphs.back().unicode, U'~');
-  EXPECT_EQ(extra.problems, std::vector<std::string>{
-                                "2 records after the printable ASCII characters are left out"});
+  EXPECT_EQ(extra.problems, std::vector<std::string>{"可打印ASCII字符之后的 2 个记录已略去"});
 
   for (const char* text : {"", "\n\n", "12345  0\n", "hello world\n"}) {
     try {
       readJhf(text, "no.jhf");
       ADD_FAILURE() << "read: " << text;
     } catch (const FormatError& e) {
-      EXPECT_STREQ(e.what(), "no.jhf: no Hershey glyph record found");
+      EXPECT_STREQ(e.what(), "no.jhf：没有Hershey字形记录");
     }
   }
 }

@@ -86,18 +86,18 @@ TEST(LffRead, BadLinesAndReferencesAreSkippedAndNamed) {
       "[110000]\n",  // 18
       "bad.lff");
   const std::vector<std::string> expected = {
-      "line 1: LetterSpacing \"wide\" is not a number",
-      "line 3: \"1,x\" is not a point x,y",
-      "line 4: \"nan,1\" is not a point x,y",
-      "line 5: \"1e308,1\" is not a point x,y",
-      "line 6: \"2,2,B1\" is not a point x,y",
-      "line 10: \"Cxyz\" is not a reference C<hex>",
-      "line 15: U+0041 is defined again, this block is skipped",
-      "line 16: \"[00zz] ?\" is not a glyph header [XXXX]",
-      "line 18: \"[110000]\" is not a glyph header [XXXX]",
-      "line 7: U+0041: the reference to U+0041 leads back to itself, left out",
-      "line 13: U+0042: the reference to U+0041 leads back to itself, left out",
-      "line 9: U+0041: the reference to U+2FFFF names no glyph of the font, left out",
+      "第 1 行：LetterSpacing“wide”不是数字",
+      "第 3 行：“1,x”不是点 x,y",
+      "第 4 行：“nan,1”不是点 x,y",
+      "第 5 行：“1e308,1”不是点 x,y",
+      "第 6 行：“2,2,B1”不是点 x,y",
+      "第 10 行：“Cxyz”不是引用 C<十六进制数>",
+      "第 15 行：U+0041 重复定义，略去此块",
+      "第 16 行：“[00zz] ?”不是字形块头 [XXXX]",
+      "第 18 行：“[110000]”不是字形块头 [XXXX]",
+      "第 7 行：U+0041：对 U+0041 的引用又引回自身，已略去",
+      "第 13 行：U+0042：对 U+0041 的引用又引回自身，已略去",
+      "第 9 行：U+0041：对 U+2FFFF 的引用找不到字形，已略去",
   };
   EXPECT_EQ(font.problems, expected);
   ASSERT_EQ(font.glyphs.size(), 2u);
@@ -112,7 +112,7 @@ TEST(LffRead, TextWithoutGlyphBlocksIsNoFont) {
       readLff(text, "x.lff");
       ADD_FAILURE() << "read: " << text;
     } catch (const FormatError& e) {
-      EXPECT_STREQ(e.what(), "x.lff: no glyph block \"[XXXX]\" found, not a LibreCAD font");
+      EXPECT_STREQ(e.what(), "x.lff：没有字形块“[XXXX]”，不是LibreCAD字体");
     }
   }
 }
@@ -132,16 +132,18 @@ TEST(LffRead, MultiplyingReferencesStopAtTheFontsPointLimit) {
   EXPECT_LE(points, 4'000'000u);
   EXPECT_GT(points, 2'000'000u);
   ASSERT_FALSE(font.problems.empty());
-  EXPECT_NE(font.problems[0].find("left out, the font would hold more than 4000000 points"),
-            std::string::npos);
+  EXPECT_NE(font.problems[0].find("已略去，字体将超过 4000000 个点"), std::string::npos);
 }
 
-TEST(LffWrite, ShortestNumbersBulgesAndCharacters) {
+// Lengths are scaled so that the capitals are 9 units high, as LibreCAD sets them, and kept
+// to 4 decimals; blocks are followed by a blank line as in LibreCAD's own fonts.
+TEST(LffWrite, LibreCadUnitsShortestNumbersBulgesAndCharacters) {
   StrokeFont font;
   font.name = "Two\nLines";
+  font.capitalHeight = 18;
   font.letterSpacing = 3;
   font.wordSpacing = 6.75;
-  font.glyphs = {{U'\u4E2D', 0, {{{0.1, -2, 0}, {1.5, 2.06364e-06, -0.25}}}},
+  font.glyphs = {{U'\u4E2D', 0, {{{0.1, -2, 0}, {10.0 / 3, 2.06364e-06, -0.25}}}},
                  {U' ', 6.75, {}},
                  {U'\n', 0, {{{0, 0, 0}, {-0.0, 1, 0}}}}};
   EXPECT_EQ(writeLff(font),
@@ -149,12 +151,12 @@ TEST(LffWrite, ShortestNumbersBulgesAndCharacters) {
             "# Creator:           Kelvane\n"
             "# Name:              Two Lines\n"
             "# Encoding:          UTF-8\n"
-            "# LetterSpacing:     3\n"
-            "# WordSpacing:       6.75\n"
+            "# LetterSpacing:     1.5\n"
+            "# WordSpacing:       3.375\n"
             "# LineSpacingFactor: 1\n"
-            "\n[000A]\n0,0;0,1\n"
+            "\n[000A]\n0,0;0,0.5\n"
             "\n[0020]  \n"
-            "\n[4E2D] \xE4\xB8\xAD\n0.1,-2;1.5,2.06364e-06,A-0.25\n");
+            "\n[4E2D] \xE4\xB8\xAD\n0.05,-1;1.6667,0,A-0.25\n\n");
 }
 
 }  // namespace

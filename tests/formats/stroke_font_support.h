@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <ostream>
 #include <string>
@@ -13,6 +14,17 @@ inline bool operator==(const StrokePoint& a, const StrokePoint& b) {
 // Lets a failed comparison show the points.
 inline std::ostream& operator<<(std::ostream& out, const StrokePoint& p) {
   return out << "(" << p.x << "," << p.y << " A" << p.bulge << ")";
+}
+
+// Our LibreCAD fonts keep 4 decimals: what reads back lies within one unit of the last.
+inline bool withinLffRounding(const Stroke& a, const Stroke& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::abs(a[i].x - b[i].x) > 1e-4 || std::abs(a[i].y - b[i].y) > 1e-4 ||
+        a[i].bulge != b[i].bulge)
+      return false;
+  }
+  return true;
 }
 
 inline size_t pointCount(const StrokeGlyph& glyph) {

@@ -66,6 +66,13 @@ TEST_F(ShpWriter, BigfontHeaderDeclaresTheCharacterCount) {
   loadText(read, "*BIGFONT 7000,1,161,256\r\n" + text.substr(text.find("*0,5")));
   EXPECT_EQ(read.shapeCount(), 3);
   EXPECT_EQ(headerOf(savedText(read)).substr(0, 25), "*BIGFONT 7000,1,161,256\r\n");
+
+  // GBK's lead bytes from 0x81 on need a range that holds them; it ends at a byte. Shape 300
+  // is called by number, never reached from text: its first byte is no lead byte.
+  created.addShape(emptyShape(300, 48));
+  EXPECT_EQ(headerOf(savedText(created)).substr(0, 22), "*BIGFONT 4,1,161,256\r\n");
+  created.addShape(emptyShape(0x8140, 48));
+  EXPECT_EQ(headerOf(savedText(created)).substr(0, 22), "*BIGFONT 5,1,129,254\r\n");
 }
 
 TEST_F(ShpWriter, AFontOfNoKindGetsAnAsciiHeaderAndReadsBackWhole) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/path_names.h"
@@ -12,11 +13,16 @@ namespace {
 
 class CompilerTool : public TempDirTest {
  protected:
-  int compile(const std::string& input, const std::string& output) {
-    const std::string command = std::string("'") + KELVANE_SHX_TOOL + "' '" + input + "' '" +
-                                output + "' 2> '" + path("errors.txt") + "'";
+  // The exit status; what the tool printed is in output.txt and errors.txt.
+  int run(const char* tool, const std::string& arguments) {
+    const std::string command = std::string("'") + tool + "' " + arguments + " > '" +
+                                path("output.txt") + "' 2> '" + path("errors.txt") + "'";
     return WEXITSTATUS(std::system(command.c_str()));
   }
+  int compile(const std::string& input, const std::string& output) {
+    return run(KELVANE_SHX_TOOL, "'" + input + "' '" + output + "'");
+  }
+  int convert(const std::string& arguments) { return run(KELVANE_CONVERT_TOOL, arguments); }
 };
 
 }  // namespace
@@ -26,18 +32,22 @@ TEST_F(CompilerTool, WritesWhatExportWritesAndNothingForAFaultySource) {
   font->save(path("font.shp"), exportDate);
   EXPECT_EQ(compile(path("font.shp"), path("font.shx")), 1);  // shape 42 is too long
   EXPECT_EQ(readBytes(path("errors.txt")),
-            path("font.shp") + ": shape 42: its program is longer than 2000 bytes\n");
+            path("font.shp") + ": shape 42: its program is longer than 2000 bytes\n" +
+                "nothing written to " + path("font.shx") + " (1 problem)\n");
   EXPECT_FALSE(fileExists(path("font.shx")));
 
   font->removeShape(font->findShape(42));
   font->save(path("font.shp"), exportDate);
   ASSERT_EQ(compile(path("font.shp"), path("font.shx")), 0);
+  EXPECT_EQ(readBytes(path("output.txt")),
+            std::to_string(font->shapeCount()) + " shapes written to " + path("font.shx") + "\n");
   EXPECT_EQ(readBytes(path("font.shx")), writeShx(compileFont(*font, exportDate).font));
 
   writeBytes(path("bad.shp"), "*65,3,A\r\n8,(1,\r\n");
   EXPECT_EQ(compile(path("bad.shp"), path("bad.shx")), 1);
   EXPECT_EQ(readBytes(path("errors.txt")),
-            path("bad.shp") + ":1: the definition ends before its end code 0\n");
+            path("bad.shp") + ":1: the definition ends before its end code 0\n" +
+                "nothing written to " + path("bad.shx") + " (1 problem)\n");
   EXPECT_EQ(compile(path("missing.shp"), path("x.shx")), 1);
   EXPECT_EQ(compile("", ""), 1);
 }
@@ -45,11 +55,6 @@ TEST_F(CompilerTool, WritesWhatExportWritesAndNothingForAFaultySource) {
 // The converter picks both formats by extension, as the window's import and export do, and
 // writes nothing when a character cannot go into the output or a file has no known format.
 TEST_F(CompilerTool, TheConverterGoesBetweenFormatsByExtension) {
-  const auto convert = [&](const std::string& arguments) {
-    const std::string command = std::string("'") + KELVANE_CONVERT_TOOL + "' " + arguments +
-                                " 2> '" + path("errors.txt") + "'";
-    return WEXITSTATUS(std::system(command.c_str()));
-  };
   writeBytes(path("a.lff"), "[0041] A\n0,0;3,9;6,0\n[4e2d] 中\n0,0;9,9\n[ac00] 가\n0,0;9,0\n");
   ASSERT_EQ(convert("'" + path("a.lff") + "' '" + path("a.shx") + "' --grid 24"), 0);
   EXPECT_EQ(readBytes(path("errors.txt")),
@@ -63,7 +68,8 @@ TEST_F(CompilerTool, TheConverterGoesBetweenFormatsByExtension) {
   writeBytes(path("b.shp"), "*65,4,A\r\n1,8,(2,2),0\r\n*200,4,x\r\n1,8,(1,1),0\r\n");
   EXPECT_EQ(convert("'" + path("b.shp") + "' '" + path("b.svg") + "'"), 1);
   EXPECT_EQ(readBytes(path("errors.txt")),
-            path("b.svg") + ": shape 200: no Unicode character has its code\n");
+            path("b.svg") + ": shape 200: no Unicode character has its code\n" +
+                "nothing written to " + path("b.svg") + ": 1 character cannot go into it\n");
   EXPECT_FALSE(fileExists(path("b.svg")));
 
   EXPECT_EQ(convert("'" + path("b.shp") + "' '" + path("b.doc") + "'"), 1);
@@ -75,11 +81,6 @@ TEST_F(CompilerTool, TheConverterGoesBetweenFormatsByExtension) {
 // A new font drafted from a face, named by family or by file; the character set and kind
 // decide the grid's split and which codes the font holds.
 TEST_F(CompilerTool, TheConverterDraftsANewFontFromAFace) {
-  const auto convert = [&](const std::string& arguments) {
-    const std::string command = std::string("'") + KELVANE_CONVERT_TOOL + "' " + arguments +
-                                " 2> '" + path("errors.txt") + "'";
-    return WEXITSTATUS(std::system(command.c_str()));
-  };
   ASSERT_EQ(convert("--draft 'WenQuanYi Micro Hei' --set ascii '" + path("a.shp") + "' --grid 24"),
             0);
   GShpFile ascii;
@@ -106,4 +107,44 @@ TEST_F(CompilerTool, TheConverterDraftsANewFontFromAFace) {
   EXPECT_FALSE(fileExists(path("x.shp")));
   EXPECT_EQ(convert("--draft 'WenQuanYi Micro Hei' '" + path("x.shp") + "'"), 2);
   EXPECT_EQ(convert("--draft 'WenQuanYi Micro Hei' --set big5 '" + path("x.shp") + "'"), 2);
+}
+
+// Both tools explain themselves and say what they wrote; --quiet leaves the list of what was
+// left out and keeps the summary. Reading problems come in the tools' own language, English.
+TEST_F(CompilerTool, HelpVersionSummaryAndQuiet) {
+  for (const char* tool : {KELVANE_CONVERT_TOOL, KELVANE_SHX_TOOL}) {
+    SCOPED_TRACE(tool);
+    for (const char* help : {"--help", "-h"}) {
+      ASSERT_EQ(run(tool, help), 0);
+      const std::string usage = readBytes(path("output.txt"));
+      EXPECT_NE(usage.find("usage: "), std::string::npos);
+      EXPECT_NE(usage.find("--quiet"), std::string::npos);
+      EXPECT_NE(usage.find("--version"), std::string::npos);
+    }
+    ASSERT_EQ(run(tool, "--version"), 0);
+    EXPECT_EQ(readBytes(path("output.txt")), baseNameOf(tool) + " " + KELVANE_VERSION + "\n");
+    EXPECT_EQ(run(tool, "--bogus a.shp b.shx"), 2);
+    EXPECT_NE(readBytes(path("errors.txt")).find("unexpected argument --bogus"), std::string::npos);
+  }
+  ASSERT_EQ(convert("--help"), 0);
+  for (const char* option : {"--kind", "--grid", "--draft", "--set"})
+    EXPECT_NE(readBytes(path("output.txt")).find(option), std::string::npos) << option;
+
+  // kst32b holds 264 characters GBK lacks.
+  const std::string kst = "/usr/share/librecad/fonts/kst32b.lff", shx = path("k.shx");
+  ASSERT_EQ(convert("'" + kst + "' '" + shx + "'"), 0);
+  const std::string summary = "6463 characters written to " + shx + "; 264 left out\n";
+  EXPECT_EQ(readBytes(path("output.txt")), summary);
+  const std::string errors = readBytes(path("errors.txt"));
+  EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 264);
+  ASSERT_EQ(convert("'" + kst + "' '" + shx + "' --quiet"), 0);
+  EXPECT_EQ(readBytes(path("output.txt")), summary);
+  EXPECT_EQ(readBytes(path("errors.txt")), "");
+
+  writeBytes(path("bad.lff"), "[0041] A\n0,0;3,9\n1,x\n");
+  ASSERT_EQ(convert("'" + path("bad.lff") + "' '" + path("bad.shp") + "'"), 0);
+  EXPECT_EQ(readBytes(path("errors.txt")),
+            path("bad.lff") + ": left out: line 3: \"1,x\" is not a point x,y\n");
+  EXPECT_EQ(readBytes(path("output.txt")),
+            "1 character written to " + path("bad.shp") + "; 1 left out\n");
 }

@@ -84,7 +84,7 @@ TEST_F(FileCommandTest, ImportReportsWhatItDrewDifferently) {
 // proposed from the characters; the export writes the format the file's extension names.
 TEST_F(FileCommandTest, ALibreCadFontImportsOnTheGridChosenAndExportsAsAnSvgFont) {
   writeBytes(path("two.lff"),
-             "# Name: two\n# LetterSpacing: 3\n[0041] A\n0,0;3,9;6,0\n[4e2d] 中\n0,0;9,9\n");
+             "# Name: two\n# LetterSpacing: 3\n[0041] A\n0,0;3,9;6,0\n0,x\n[4e2d] 中\n0,0;9,9\n");
   prompts->files.push_back(QString::fromStdString(path("two.lff")));
   prompts->setups.push_back(Prompts::FontSetupChoice{GShpFile::kindAscii, 1});
   run("NMImport", path("two.shp"));
@@ -97,7 +97,9 @@ TEST_F(FileCommandTest, ALibreCadFontImportsOnTheGridChosenAndExportsAsAnSvgFont
   EXPECT_EQ(file()->above(), 16);  // two thirds of 24
   ASSERT_NE(file()->findShape(0xD6D0), nullptr);
   EXPECT_EQ(file()->findShape('A')->width(), 16);  // (6 + 3) * 16 / 9
-  EXPECT_EQ(prompts->reports.at(0), QStringLiteral("已导入 2 个字符。"));
+  // What the reader could not take is named in the report's language.
+  EXPECT_EQ(prompts->reports.at(0), QStringLiteral("已导入 2 个字符。1 个字符未能读入。"));
+  EXPECT_EQ(prompts->reports.at(1), QStringLiteral("未能读入：第 5 行：“0,x”不是点 x,y"));
 
   run("NMExportSHX", path("two.svg"));
   EXPECT_NE(readBytes(path("two.svg")).find("unicode=\"&#x4E2D;\""), std::string::npos);

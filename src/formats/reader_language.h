@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// The language the readers of other formats write their problems in. The window shows them in
+// its import report, so they are Chinese; a program whose own texts are English (the
+// converter) asks for English before it reads, so that it speaks one language.
+void writeReaderProblemsInEnglish(bool english);
+
+// The text of the language asked for.
+std::string inReaderLanguage(std::string chinese, std::string english);
+// "第 12 行：" or "line 12: ", before what a reader noted on that line.
+std::string lineLabel(int line);
