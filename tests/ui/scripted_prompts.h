@@ -28,6 +28,7 @@ class ScriptedPrompts : public Prompts {
   QStringList inputCaptions;
   std::deque<std::optional<DraftChoice>> drafts;
   std::vector<DraftChoice> draftProposals;
+  QStringList strokeDataNotes;  // what each drafting dialog said of the stroke-order data
   QStringList progressTexts;
   int progressUpdates = 0;
   int cancelAt = -1;
@@ -78,8 +79,10 @@ class ScriptedPrompts : public Prompts {
     setups.pop_front();
     return next;
   }
-  std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool) override {
+  std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool,
+                                      const QString& strokeDataMissing) override {
     draftProposals.push_back(proposed);
+    strokeDataNotes << strokeDataMissing;
     if (drafts.empty()) return proposed;
     std::optional<DraftChoice> next = drafts.front();
     drafts.pop_front();

@@ -6,6 +6,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include "drafting/draft_many.h"
+#include "drafting/stroke_data.h"
 #include "platform/gbk_unicode.h"
 #include "shapefile/font_rules.h"
 #include "shapefile/shpfile.h"
@@ -26,7 +27,28 @@ DraftRequest requestFor(const GShape& shape) {
 }
 
 DraftMode modeOf(const Prompts::DraftChoice& choice) {
-  return choice.mode == Prompts::DraftChoice::outline ? DraftMode::Outline : DraftMode::CentreLine;
+  switch (choice.mode) {
+    case Prompts::DraftChoice::outline:
+      return DraftMode::Outline;
+    case Prompts::DraftChoice::strokeData:
+      return DraftMode::StrokeData;
+    case Prompts::DraftChoice::centreLine:
+      break;
+  }
+  return DraftMode::CentreLine;
+}
+
+QString strokeDataMissing() {
+  const StrokeDataStatus status = strokeDataStatus();
+  if (status.installed) return QString();
+  return QStringLiteral("没有安装笔顺数据。") + QString::fromStdString(status.message);
+}
+
+// Where the characters a choice drafts are missing from, for the reports.
+QString sourceName(const Prompts::DraftChoice& choice, const std::string& faceName) {
+  return choice.mode == Prompts::DraftChoice::strokeData
+             ? QStringLiteral("笔顺数据")
+             : QStringLiteral("参考字体“%1”").arg(fromGbk(faceName));
 }
 
 QString captionOf(const GShape& shape) { return fromGbk(shape.listText()); }
@@ -35,6 +57,7 @@ QString captionOf(const GShape& shape) { return fromGbk(shape.listText()); }
 
 // A running batch: what it drafts, where those characters are, and how far it is.
 struct DraftCommands::Batch {
+  Prompts::DraftChoice choice;
   const GShpFile* file;
   std::vector<int> indices;
   std::vector<const GShape*> shapes;  // at those indices when the batch started
@@ -60,15 +83,24 @@ std::optional<Prompts::DraftChoice> DraftCommands::ask(bool batch) {
   QSettings user;
   Prompts::DraftChoice last;
   last.mode = static_cast<Prompts::DraftChoice::Mode>(
-      std::clamp(user.value(kModeKey, 0).toInt(), 0, 1));
+      std::clamp(user.value(kModeKey, 0).toInt(), 0, 2));
   last.scope = static_cast<Prompts::DraftChoice::Scope>(
       std::clamp(user.value(kScopeKey, 0).toInt(), 0, 2));
-  const std::optional<Prompts::DraftChoice> choice = prompts_.askDraft(last, batch);
+  const std::optional<Prompts::DraftChoice> choice =
+      prompts_.askDraft(last, batch, strokeDataMissing());
   if (choice) {
     user.setValue(kModeKey, static_cast<int>(choice->mode));
     if (batch) user.setValue(kScopeKey, static_cast<int>(choice->scope));
   }
   return choice;
+}
+
+std::optional<FaceFile> DraftCommands::sourceFace(const Prompts::DraftChoice& choice) {
+  if (choice.mode != Prompts::DraftChoice::strokeData) return referenceFace();
+  const QString missing = strokeDataMissing();
+  if (missing.isEmpty()) return FaceFile{};
+  prompts_.showError(missing);
+  return std::nullopt;
 }
 
 std::optional<FaceFile> DraftCommands::referenceFace() {
@@ -88,7 +120,7 @@ void DraftCommands::draftCurrent() {
   if (!document_.file() || !shape) return;
   const std::optional<Prompts::DraftChoice> choice = ask(false);
   if (!choice) return;
-  const std::optional<FaceFile> face = referenceFace();
+  const std::optional<FaceFile> face = sourceFace(*choice);
   if (!face) return;
   std::string error;
   const std::vector<DraftedGlyph> drafted =
@@ -99,14 +131,28 @@ void DraftCommands::draftCurrent() {
     return;
   }
   if (!drafted.front().found) {
-    prompts_.showError(QStringLiteral("参考字体“%1”中没有字符“%2”。")
-                           .arg(fromGbk(reference_.fontName()), captionOf(*shape)));
+    prompts_.showError(QStringLiteral("%1中没有字符“%2”。")
+                           .arg(sourceName(*choice, reference_.fontName()), captionOf(*shape)));
     return;
   }
   std::unique_ptr<GShape> after = OutlineCommand::outlineOf(*shape);
   putDraft(drafted.front(), *after);
   document_.pushStep(new OutlineCommand(document_, kStepName, document_.file()->indexOf(shape),
                                         std::move(after), ShapeChange::Outline));
+  if (choice->mode != Prompts::DraftChoice::strokeData) emit faceDrafted();
+}
+
+std::optional<GlyphPlacement> DraftCommands::referencePlacement() {
+  const GShape* shape = document_.currentShape();
+  if (!shape) return std::nullopt;
+  const std::optional<FaceFile> face = referenceFace();
+  if (!face) return std::nullopt;
+  std::string error;
+  const std::optional<GlyphPlacement> placed =
+      glyphPlacement(*face, unicodeOfGbk(shape->code()), isDoubleByte(shape->code()),
+                     {document_.gridAbove(), document_.gridBelow()}, &error);
+  if (!placed) prompts_.showError(QString::fromStdString(error));
+  return placed;
 }
 
 std::vector<int> DraftCommands::charactersOf(Prompts::DraftChoice::Scope scope) {
@@ -130,7 +176,7 @@ void DraftCommands::draftMany() {
   if (!document_.file() || batch_) return;
   const std::optional<Prompts::DraftChoice> choice = ask(true);
   if (!choice) return;
-  const std::optional<FaceFile> face = referenceFace();
+  const std::optional<FaceFile> face = sourceFace(*choice);
   if (!face) return;
   GShpFile& file = *document_.file();
   std::vector<int> indices = charactersOf(choice->scope);
@@ -140,6 +186,7 @@ void DraftCommands::draftMany() {
   }
   batch_ = std::make_unique<Batch>();
   Batch& batch = *batch_;
+  batch.choice = *choice;
   batch.file = &file;
   std::vector<DraftRequest> requests;
   requests.reserve(indices.size());
@@ -185,6 +232,7 @@ void DraftCommands::putBatch(const Batch& batch) {
   const std::vector<DraftedGlyph> drafted = batch.watcher.result();
   std::vector<OutlineCommand::Replaced> replaced;
   QStringList lacking;
+  bool currentDrafted = false;
   for (size_t i = 0; i < batch.indices.size(); ++i) {
     GShape* shape = file.shapeAtIndex(batch.indices[i]);
     if (shape != batch.shapes[i]) continue;
@@ -195,14 +243,19 @@ void DraftCommands::putBatch(const Batch& batch) {
     std::unique_ptr<GShape> after = OutlineCommand::outlineOf(*shape);
     putDraft(drafted[i], *after);
     replaced.push_back({batch.indices[i], OutlineCommand::outlineOf(*shape), std::move(after)});
+    currentDrafted = currentDrafted || shape == document_.currentShape();
   }
   const int made = static_cast<int>(replaced.size());
   if (made > 0) document_.pushStep(new OutlineCommand(document_, kStepName, std::move(replaced)));
-  prompts_.showReport(
+  const bool fromData = batch.choice.mode == Prompts::DraftChoice::strokeData;
+  QString summary =
       lacking.isEmpty()
           ? QStringLiteral("已生成 %1 个字符的笔画。").arg(made)
-          : QStringLiteral("已生成 %1 个字符的笔画；参考字体中没有 %2 个字符，它们保持不变。")
+          : QStringLiteral("已生成 %1 个字符的笔画；%2中没有 %3 个字符，它们保持不变。")
                 .arg(made)
-                .arg(lacking.size()),
-      lacking.join(QLatin1Char(' ')));
+                .arg(fromData ? QStringLiteral("笔顺数据") : QStringLiteral("参考字体"))
+                .arg(lacking.size());
+  if (fromData) summary += QStringLiteral("\n这些笔画来自笔顺数据，依 Arphic Public License 发布。");
+  prompts_.showReport(summary, lacking.join(QLatin1Char(' ')));
+  if (currentDrafted && !fromData) emit faceDrafted();
 }

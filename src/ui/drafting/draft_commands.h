@@ -11,6 +11,7 @@
 class FontDocument;
 class ReferenceUnderlay;
 struct FaceFile;
+struct GlyphPlacement;
 
 // Drafting strokes from the reference face: the current character, or many characters at once
 // as a job on worker threads while the window goes on with its events. Either is one undo step;
@@ -28,10 +29,16 @@ class DraftCommands : public QObject {
   // 批量生成笔画...: starts the job and returns; batchFinished follows when it has ended.
   void draftMany();
   bool drafting() const { return batch_ != nullptr; }
+  // Where drafting from the reference face puts the current character's glyph on the grid;
+  // nothing (the error shown) without a face or a glyph.
+  std::optional<GlyphPlacement> referencePlacement();
 
  signals:
   // The batch has ended: drafted as one step, cancelled, or failed with its error shown.
   void batchFinished();
+  // The current character was drafted from the reference face, so its glyph may be placed
+  // under it.
+  void faceDrafted();
 
  private:
   struct Batch;
@@ -40,6 +47,9 @@ class DraftCommands : public QObject {
   // The file of the face chosen in the reference panel; nothing (the error shown) when there
   // is none.
   std::optional<FaceFile> referenceFace();
+  // The face a choice drafts from: the reference face, or none for the stroke-order data;
+  // nothing (the error shown) when the source is missing.
+  std::optional<FaceFile> sourceFace(const Prompts::DraftChoice& choice);
   // The file indices of the characters the batch drafts.
   std::vector<int> charactersOf(Prompts::DraftChoice::Scope scope);
   void finishBatch();

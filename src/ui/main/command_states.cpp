@@ -36,7 +36,7 @@ void TFmMain::updateCommandStates() {
        {a.NMCut, a.NMCopy, a.NMSelectLine, a.NMSelectInvert, a.NMSeleceAll, a.NMDeselectAll,
         a.NMDeleteSel, a.NMDeleteAll, a.NMDeletePoint, a.NCut, a.NCopy, a.NSelecteLine,
         a.NSelecteInvert, a.NSelecteAll, a.NDeselecteAll, a.NDelPoint, a.NDelSel, a.NDelAll,
-        a.NMDraft})
+        a.NMDraft, a.NMPlaceReference})
     item->setEnabled(shapeCurrent);
   a.NMDraftBatch->setEnabled(fileOpen && !fileEmpty);
   reference->RzRadioGroup3->setEnabled(shapeCurrent);

@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "platform/version_info.h"
+#include "drafting/glyph_drafter.h"
 #include "ui/canvas/editor_keys.h"
 #include "ui/canvas/panel.h"
 #include "ui/canvas/point_commands.h"
@@ -82,6 +83,8 @@ void TFmMain::connectCharacterCommands() {
   const MainActions& a = actions;
   bind(a.NMDraft, &QAction::triggered, [this] { draftCommands->draftCurrent(); });
   bind(a.NMDraftBatch, &QAction::triggered, [this] { draftCommands->draftMany(); });
+  bind(a.NMPlaceReference, &QAction::triggered, [this] { placeReference(); });
+  bind(draftCommands, &DraftCommands::faceDrafted, [this] { placeReference(); });
 
   bind(a.NNewShape, &QAction::triggered, [this] { NNewShapeClick(); });
   bind(a.NDeleteShape, &QAction::triggered, [this] { NDeleteShapeClick(); });
@@ -192,6 +195,11 @@ void TFmMain::NFindShapeClick() { characterCommands->find(); }
 void TFmMain::NCutClick() { characterCommands->cut(); }
 void TFmMain::NCopyClick() { characterCommands->copy(); }
 void TFmMain::NPasteClick() { characterCommands->paste(); }
+
+void TFmMain::placeReference() {
+  if (const std::optional<GlyphPlacement> placed = draftCommands->referencePlacement())
+    reference->placeUnder(Panel->layout(), *placed);
+}
 
 void TFmMain::RzListBox1Click() {
   if (!fontDocument->file()) return;

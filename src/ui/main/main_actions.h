@@ -24,7 +24,7 @@ struct MainActions {
   QAction *NMCut, *NMCopy, *NMPaste;
   QAction *NMSelectLine, *NMSelectInvert, *NMSeleceAll, *NMDeselectAll;
   QAction *NMDeletePoint, *NMDeleteSel, *NMDeleteAll;
-  QAction *NMDraft, *NMDraftBatch;
+  QAction *NMDraft, *NMDraftBatch, *NMPlaceReference;
   QAction *NMTextPreview, *NMOverview;  // checkable: whether the view is shown
   QAction *NMReadme, *NMAbout;
   QAction *BtnPasteAction, *BtnHelpAction;

@@ -131,6 +131,8 @@ class TFmMain : public QMainWindow {
   void connectCharacterCommands();
   void connectPointCommands();
   void connectSidePanel();
+  // The reference glyph where drafting puts the current character.
+  void placeReference();
   // Marks the items of the three font submenus from the open font.
   void markFontItems();
   template <class Sender, class Signal, class Handler>

@@ -59,7 +59,7 @@ void TFmMain::createMenus() {
   NShape->addActions({actions.NMDeletePoint, actions.NMDeleteSel, actions.NMDeleteAll});
 
   NStroke = namedMenu(this, "NStroke", QStringLiteral("笔画"));
-  NStroke->addActions({actions.NMDraft, actions.NMDraftBatch});
+  NStroke->addActions({actions.NMDraft, actions.NMDraftBatch, actions.NMPlaceReference});
 
   NView = namedMenu(this, "NView", QStringLiteral("查看"));
   NView->addActions({actions.NMTextPreview, actions.NMOverview});

@@ -154,7 +154,8 @@ std::optional<Prompts::FontSetupChoice> QtPrompts::askFontSetup(const FontSetupC
                          static_cast<uint8_t>(sizes->currentIndex())};
 }
 
-std::optional<Prompts::DraftChoice> QtPrompts::askDraft(const DraftChoice& proposed, bool batch) {
+std::optional<Prompts::DraftChoice> QtPrompts::askDraft(const DraftChoice& proposed, bool batch,
+                                                       const QString& strokeDataMissing) {
   QDialog dialog(QApplication::activeWindow());
   dialog.setWindowTitle(batch ? QStringLiteral("批量生成笔画") : QStringLiteral("从参考字体生成笔画"));
   auto* form = new QVBoxLayout(&dialog);
@@ -173,8 +174,20 @@ std::optional<Prompts::DraftChoice> QtPrompts::askDraft(const DraftChoice& propo
   };
   QButtonGroup* modes = choices(
       QStringLiteral("生成方式"),
-      {QStringLiteral("中心线（沿笔画中间的单线）"), QStringLiteral("轮廓（字形的外轮廓线）")},
+      {QStringLiteral("中心线（沿参考字体笔画中间的单线）"),
+       QStringLiteral("轮廓（参考字体字形的外轮廓线）"),
+       QStringLiteral("笔顺数据（楷体风格，按书写笔顺）")},
       proposed.mode);
+  QAbstractButton* strokeData = modes->button(DraftChoice::strokeData);
+  if (strokeDataMissing.isEmpty()) {
+    strokeData->setToolTip(
+        QStringLiteral("笔画来自笔顺数据 hanzi-writer-data（源自 Make Me a Hanzi），"
+                       "依 Arphic Public License 发布"));
+  } else {
+    strokeData->setEnabled(false);
+    strokeData->setToolTip(strokeDataMissing);
+    if (strokeData->isChecked()) modes->button(DraftChoice::centreLine)->setChecked(true);
+  }
   QButtonGroup* scopes =
       batch ? choices(QStringLiteral("字符"),
                       {QStringLiteral("所有没有点的字符"), QStringLiteral("所有字符"),

@@ -58,12 +58,15 @@ class Prompts {
   // How strokes are drafted from the reference face, and for the batch command which
   // characters; nothing when cancelled.
   struct DraftChoice {
-    enum Mode : uint8_t { centreLine, outline };
+    enum Mode : uint8_t { centreLine, outline, strokeData };
     enum Scope : uint8_t { withoutPoints, everyCharacter, listSelection };
     Mode mode = centreLine;
     Scope scope = withoutPoints;
   };
-  virtual std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool batch) = 0;
+  // `strokeDataMissing` says why strokes cannot come from the stroke-order data and how to
+  // install it; empty when they can.
+  virtual std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool batch,
+                                              const QString& strokeDataMissing) = 0;
   // A modal display of long work: `done` of the total so far; update says whether the user
   // wants it to go on (false: cancelled). The display closes when it is destroyed.
   class Progress {

@@ -4,15 +4,19 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cmath>
 #include <stdexcept>
 
+#include "drafting/glyph_drafter.h"
 #include "editing/grid_layout.h"
 #include "model/point.h"
 #include "ui/document/font_document.h"
@@ -131,6 +135,23 @@ void ReferenceUnderlay::draw(QPainter& canvas, const GridLayout& grid,
         QRect(grid.originX, grid.originY, (grid.columns - 1) * side, (grid.rows - 1) * side),
         picture_);
   }
+}
+
+// The glyph's em is drawn `pointSize` points large: the nearest whole size to the em the draft
+// has in pixels, whose error is far below half a grid unit at every zoom.
+void ReferenceUnderlay::placeUnder(const GridLayout& grid, const GlyphPlacement& placed) {
+  if (!grid.usable()) return;
+  const double cell = grid.cellSize;
+  const double dotsPerInch = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+  const double emPixels = placed.scale * placed.unitsPerEm * cell;
+  RzRadioGroup3->setItemIndex(static_cast<int>(ReferenceMode::Face));
+  RzSpinEdit1->setValue(static_cast<int>(std::lround(emPixels * 72 / dotsPerInch)));
+  QFont font = font_;
+  font.setPointSize(fontSize_);
+  const double baseline = grid.originY + (grid.rows - 1 - grid.below - placed.originY) * cell;
+  left_ = static_cast<int32_t>(std::lround(grid.originX + placed.originX * cell));
+  top_ = static_cast<int32_t>(std::lround(baseline)) - QFontMetrics(font).ascent();
+  markChanged();
 }
 
 void ReferenceUnderlay::moveBy(int32_t dx, int32_t dy) {

@@ -19,6 +19,7 @@ class QPalette;
 class QPushButton;
 class QSpinBox;
 class QWidget;
+struct GlyphPlacement;
 struct GridLayout;
 struct SettingsRecord;
 
@@ -45,6 +46,9 @@ class ReferenceUnderlay : public QObject {
   void draw(QPainter& canvas, const GridLayout& grid, const QPalette& colours) const;
   // Dragging the reference glyph moves it by pixels; the canvas repaints.
   void moveBy(int32_t dx, int32_t dy);
+  // Shows the face and sizes and places its glyph where drafting maps it on `grid`, so that a
+  // drafted character lies on it; size and drag work on from there.
+  void placeUnder(const GridLayout& grid, const GlyphPlacement& placed);
 
   // Close turns the underlay off.
   void switchOff();

@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include "drafting/stroke_data.h"
+#include "platform/temp_dir.h"
 #include "ui/drafting/draft_commands.h"
 #include "ui/window_fixture.h"
 
@@ -147,6 +149,84 @@ TEST_F(DraftCommandsTest, AFaceWithoutAFileIsReportedAndNothingChanges) {
   EXPECT_TRUE(prompts->errors[0].contains(QStringLiteral("No Such Face")));
   EXPECT_EQ(shape(kTen).pointCount(), 0);
   EXPECT_EQ(TFmMainProbe::document(*window).undoStack()->count(), 0);
+}
+
+// After a draft from the face, the face's glyph lies under the strokes: the middle of its
+// stroke, read from the canvas's pixels, within half a unit of each drafted line of 十.
+TEST_F(DraftCommandsTest, TheReferenceGlyphIsPlacedUnderTheDraft) {
+  pick(kTen);
+  trigger("NMDraft");
+  ASSERT_EQ(strokes(kTen), 2);
+  EXPECT_EQ(TFmMainProbe::refMode(*window), 1);
+  int vertical = -1, horizontal = -1;  // the x of the upright stroke, the y of the level one
+  const GShape& ten = shape(kTen);
+  for (int i = 1; i < ten.pointCount(); ++i) {
+    const GPoint& from = *ten.pointAtIndex(i - 1);
+    const GPoint& to = *ten.pointAtIndex(i);
+    if (to.isVirtual) continue;
+    if (from.x == to.x) vertical = to.x;
+    if (from.y == to.y) horizontal = to.y;
+  }
+  ASSERT_GE(vertical, 0);
+  ASSERT_GE(horizontal, 0);
+  trigger("NMUndo");  // the strokes go, the glyph stays where it was put
+  const QImage canvas = TFmMainProbe::canvas(*window).grab().toImage();
+  const GridLayout grid = TFmMainProbe::canvas(*window).layout();
+  const double cell = grid.cellSize;
+  // The middle of the dark pixels along a line across one stroke, in grid units.
+  const auto middle = [&](bool across, int at) {
+    double sum = 0;
+    int count = 0;
+    for (int i = 0; i < grid.columns; ++i) {
+      for (int p = 0; p < static_cast<int>(cell); ++p) {
+        const GridLayout::Pixel base = across ? grid.gridToPixel(i, at) : grid.gridToPixel(at, i);
+        const QPoint pixel = across ? QPoint(base.x + p, base.y) : QPoint(base.x, base.y - p);
+        if (!canvas.rect().contains(pixel) || qGray(canvas.pixel(pixel)) > 64) continue;
+        sum += across ? (pixel.x() - grid.originX) / cell
+                      : grid.rows - 1 - grid.below - (pixel.y() - grid.originY) / cell;
+        ++count;
+      }
+    }
+    return count > 0 ? sum / count : -1.0;
+  };
+  EXPECT_NEAR(middle(true, horizontal - 8), vertical, 0.5);
+  EXPECT_NEAR(middle(false, vertical + 8), horizontal, 0.5);
+}
+
+// Without the stroke-order data the dialog says how to install it, and choosing it anyway
+// changes nothing.
+TEST_F(DraftCommandsTest, StrokeDataThatIsMissingIsNamedAndChangesNothing) {
+  TempDir empty;
+  qputenv("KELVANE_STROKE_DATA", QByteArray::fromStdString(empty.dir()));
+  using Choice = Prompts::DraftChoice;
+  prompts->drafts.push_back(Choice{Choice::strokeData, Choice::withoutPoints});
+  pick(kTen);
+  trigger("NMDraft");
+  qunsetenv("KELVANE_STROKE_DATA");
+  ASSERT_EQ(prompts->strokeDataNotes.size(), 1);
+  EXPECT_TRUE(prompts->strokeDataNotes[0].contains(QStringLiteral("install")));
+  ASSERT_EQ(prompts->errors.size(), 1);
+  EXPECT_EQ(shape(kTen).pointCount(), 0);
+}
+
+// With the data, 国 is drafted in its eight strokes in writing order: the closing stroke last.
+TEST_F(DraftCommandsTest, StrokeDataDraftsInWritingOrder) {
+  ASSERT_TRUE(strokeDataStatus().installed) << strokeDataStatus().message;
+  using Choice = Prompts::DraftChoice;
+  prompts->drafts.push_back(Choice{Choice::strokeData, Choice::withoutPoints});
+  constexpr uint16_t kCountry = 0xB9FA;  // 国
+  TFmMainProbe::shapeFile(*window)->addShape(makeShape(kCountry, 48));
+  pick(kCountry);
+  trigger("NMDraft");
+  EXPECT_EQ(prompts->errors, QStringList());
+  EXPECT_EQ(strokes(kCountry), 8);
+  const GShape& country = shape(kCountry);
+  const GPoint& lastStart = [&]() -> const GPoint& {
+    for (int i = country.pointCount() - 1; i >= 0; --i)
+      if (country.pointAtIndex(i)->isVirtual) return *country.pointAtIndex(i);
+    return *country.pointAtIndex(0);
+  }();
+  EXPECT_LT(lastStart.y, 10);  // the bottom of the frame closes the character
 }
 
 }  // namespace
