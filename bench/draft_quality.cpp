@@ -48,7 +48,7 @@ std::map<char32_t, int> totalStrokes() {
 }
 
 struct Segment {
-  GridPointF a, b;
+  PointF a, b;
 };
 
 std::vector<Segment> segmentsOf(const DraftedGlyph& glyph) {
@@ -58,13 +58,6 @@ std::vector<Segment> segmentsOf(const DraftedGlyph& glyph) {
       segments.push_back(
           {{double(s[i - 1].x), double(s[i - 1].y)}, {double(s[i].x), double(s[i].y)}});
   return segments;
-}
-
-double distanceTo(const Segment& s, GridPointF p) {
-  const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y, len2 = dx * dx + dy * dy;
-  const double t =
-      len2 > 0 ? std::clamp(((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / len2, 0.0, 1.0) : 0;
-  return std::hypot(p.x - s.a.x - t * dx, p.y - s.a.y - t * dy);
 }
 
 struct Measure {
@@ -79,7 +72,7 @@ void measure(GlyphDrafter& drafter, char32_t unicode, const DraftedGlyph& draft,
   PixelGrid place;
   if (!drafter.render(unicode, kGrid, kCheckResolution, bitmap, place) || bitmap.width == 0) return;
   const double ppu = place.pixelsPerUnit;
-  const auto inkNear = [&](GridPointF p) {
+  const auto inkNear = [&](PointF p) {
     const double cx = (p.x - place.left) * ppu - 0.5, cy = (place.top - p.y) * ppu - 0.5;
     const int reach = static_cast<int>(std::ceil(0.5 * ppu));
     for (int y = int(std::floor(cy)) - reach; y <= int(std::ceil(cy)) + reach; ++y) {
@@ -105,10 +98,10 @@ void measure(GlyphDrafter& drafter, char32_t unicode, const DraftedGlyph& draft,
   for (int y = 0; y < bitmap.height; ++y) {
     for (int x = 0; x < bitmap.width; ++x) {
       if (!skeleton[size_t(y) * bitmap.width + x]) continue;
-      const GridPointF p{place.left + (x + 0.5) / ppu, place.top - (y + 0.5) / ppu};
+      const PointF p{place.left + (x + 0.5) / ppu, place.top - (y + 0.5) / ppu};
       m.centre += 1;
       for (const Segment& s : segments) {
-        if (distanceTo(s, p) <= 1.0) {
+        if (distanceToSegment(p, s.a, s.b) <= 1.0) {
           m.centreCovered += 1;
           break;
         }

@@ -27,19 +27,19 @@ struct Fit {
   double scale = 1;
   double raise = 0;  // grid units the face's baseline lies above the grid's
 
-  GridPointF apply(double x, double y) const { return {x * scale, y * scale + raise}; }
+  PointF apply(double x, double y) const { return {x * scale, y * scale + raise}; }
 };
 
 // Collects the contours of an outline in grid units, curves flattened.
 struct ContourSink {
   const Fit* fit;
-  std::vector<GridStrokeF> contours;
-  GridPointF pen;
+  std::vector<Polyline> contours;
+  PointF pen;
 
-  GridPointF at(const FT_Vector* v) const {
+  PointF at(const FT_Vector* v) const {
     return fit->apply(static_cast<double>(v->x), static_cast<double>(v->y));
   }
-  void lineTo(GridPointF p) {
+  void lineTo(PointF p) {
     contours.back().push_back(p);
     pen = p;
   }
@@ -50,7 +50,7 @@ struct ContourSink {
     const double n = std::ceil(std::sqrt(factor * secondDifference / kCurveTolerance));
     return std::clamp(static_cast<int>(std::isfinite(n) ? n : 1), 1, kMostCurveSegments);
   }
-  static double distance(GridPointF a, GridPointF b, GridPointF c) {
+  static double distance(PointF a, PointF b, PointF c) {
     return std::hypot(a.x - 2 * b.x + c.x, a.y - 2 * b.y + c.y);
   }
 };
@@ -70,7 +70,7 @@ int lineTo(const FT_Vector* to, void* user) {
 
 int conicTo(const FT_Vector* control, const FT_Vector* to, void* user) {
   auto* sink = static_cast<ContourSink*>(user);
-  const GridPointF p0 = sink->pen, p1 = sink->at(control), p2 = sink->at(to);
+  const PointF p0 = sink->pen, p1 = sink->at(control), p2 = sink->at(to);
   const int n = ContourSink::segmentsFor(ContourSink::distance(p0, p1, p2), 2.0 / 8);
   for (int i = 1; i <= n; ++i) {
     const double t = static_cast<double>(i) / n, u = 1 - t;
@@ -82,7 +82,7 @@ int conicTo(const FT_Vector* control, const FT_Vector* to, void* user) {
 
 int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
   auto* sink = static_cast<ContourSink*>(user);
-  const GridPointF p0 = sink->pen, p1 = sink->at(c1), p2 = sink->at(c2), p3 = sink->at(to);
+  const PointF p0 = sink->pen, p1 = sink->at(c1), p2 = sink->at(c2), p3 = sink->at(to);
   const double d = std::max(ContourSink::distance(p0, p1, p2), ContourSink::distance(p1, p2, p3));
   const int n = ContourSink::segmentsFor(d, 6.0 / 8);
   for (int i = 1; i <= n; ++i) {
@@ -173,7 +173,7 @@ bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit
   place = PixelGrid{pixelsPerUnit, 0, 0};
   if (source.n_points <= 0) return true;
   double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
-  std::vector<GridPointF> points(static_cast<size_t>(source.n_points));
+  std::vector<PointF> points(static_cast<size_t>(source.n_points));
   for (int i = 0; i < source.n_points; ++i) {
     points[i] =
         fit.apply(static_cast<double>(source.points[i].x), static_cast<double>(source.points[i].y));
@@ -229,7 +229,7 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
     ContourSink sink{&fit, {}, {}};
     const FT_Outline_Funcs funcs{moveTo, lineTo, conicTo, cubicTo, 0, 0};
     FT_Outline_Decompose(&face_->face->glyph->outline, &funcs, &sink);
-    for (const GridStrokeF& contour : sink.contours) {
+    for (const Polyline& contour : sink.contours) {
       GridStroke stroke = onWholeUnits(contour);
       if (stroke.size() > 1 && stroke.back().x == stroke.front().x &&
           stroke.back().y == stroke.front().y)

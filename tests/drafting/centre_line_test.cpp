@@ -153,18 +153,18 @@ TEST(CentreLine, DotsBecomeShortStrokes) {
 }
 
 TEST(Simplified, KeepsCornersWithinTheToleranceOpenOrClosed) {
-  const GridStrokeF bent = {{0, 0}, {1, 0.2}, {2, 0}, {3, 0.1}, {4, 0}, {4, 1}, {4, 2}, {4, 3}};
-  const GridStrokeF open = simplified(bent, 0.5);
+  const Polyline bent = {{0, 0}, {1, 0.2}, {2, 0}, {3, 0.1}, {4, 0}, {4, 1}, {4, 2}, {4, 3}};
+  const Polyline open = simplified(bent, 0.5);
   ASSERT_EQ(open.size(), 3u);
   EXPECT_EQ(open[1].x, 4);
   EXPECT_EQ(open[1].y, 0);
 
-  GridStrokeF square;
+  Polyline square;
   for (int i = 0; i < 4; ++i) square.push_back({double(i), 0});
   for (int i = 0; i < 4; ++i) square.push_back({4, double(i)});
   for (int i = 4; i > 0; --i) square.push_back({double(i), 4});
   for (int i = 4; i >= 0; --i) square.push_back({0, double(i)});
-  const GridStrokeF closed = simplified(square, 0.5);
+  const Polyline closed = simplified(square, 0.5);
   EXPECT_EQ(closed.size(), 5u);  // four corners, the first again at the end
   EXPECT_EQ(closed.front().x, closed.back().x);
   EXPECT_EQ(closed.front().y, closed.back().y);
