@@ -70,7 +70,7 @@ struct Measure {
 void measure(GlyphDrafter& drafter, char32_t unicode, const DraftedGlyph& draft, Measure& m) {
   Bitmap bitmap;
   PixelGrid place;
-  if (!drafter.render(unicode, kGrid, kCheckResolution, bitmap, place) || bitmap.width == 0) return;
+  if (!drafter.render(unicode, true, kGrid, kCheckResolution, bitmap, place) || bitmap.width == 0) return;
   const double ppu = place.pixelsPerUnit;
   const auto inkNear = [&](PointF p) {
     const double cx = (p.x - place.left) * ppu - 0.5, cy = (place.top - p.y) * ppu - 0.5;
@@ -156,7 +156,7 @@ void writeSheet(const std::string& path, GlyphDrafter& drafter, const std::vecto
     painter.drawRect(QRectF(at(kCell, 0, 48), at(kCell, 48, 0)));
     Bitmap bitmap;
     PixelGrid place;
-    if (drafter.render(chars[i], kGrid, kScale, bitmap, place) && bitmap.width > 0) {
+    if (drafter.render(chars[i], true, kGrid, kScale, bitmap, place) && bitmap.width > 0) {
       QImage glyph(bitmap.width, bitmap.height, QImage::Format_ARGB32);
       for (int y = 0; y < bitmap.height; ++y)
         for (int x = 0; x < bitmap.width; ++x)

@@ -95,7 +95,7 @@ TEST_F(WenQuanYi, OutlinesAreClosedContoursOnTheRenderingsEdges) {
   for (char32_t c : {U'口', U'O', U'永'}) {
     Bitmap bitmap;
     PixelGrid place;
-    ASSERT_TRUE(drafter->render(c, grid, 4, bitmap, place));
+    ASSERT_TRUE(drafter->render(c, true, grid, 4, bitmap, place));
     for (const GridStroke& contour : draft(c, DraftMode::Outline).strokes) {
       ASSERT_GE(contour.size(), 4u);
       EXPECT_EQ(contour.front().x, contour.back().x);
