@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -47,6 +48,13 @@ double distanceToSegment(PointF p, PointF a, PointF b) {
   double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
   t = std::clamp(t, 0.0, 1.0);
   return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
+}
+
+double distanceToLine(PointF p, const Polyline& line) {
+  double d = line.size() == 1 ? length(p - line[0]) : std::numeric_limits<double>::max();
+  for (size_t i = 1; i < line.size(); ++i)
+    d = std::min(d, distanceToSegment(p, line[i - 1], line[i]));
+  return d;
 }
 
 Polyline simplified(const Polyline& line, double tolerance) {

@@ -23,6 +23,7 @@ double pathLength(const Polyline& line);
 PointF pointAlong(const Polyline& line, double distance);
 
 double distanceToSegment(PointF p, PointF a, PointF b);
+double distanceToLine(PointF p, const Polyline& line);
 
 // The points of a polyline kept by Douglas-Peucker simplification within `tolerance`.
 Polyline simplified(const Polyline& line, double tolerance);

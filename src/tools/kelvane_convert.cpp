@@ -9,6 +9,10 @@
 // makes a new font of the character set (the 6763 GB2312 hanzi, or printable ASCII) drafted
 // from a TrueType face, a family name or a font file, then writes it as above. The characters
 // are drafted along their centre lines (centre) or their contours (outline), on two threads.
+//
+// kelvane-convert --draft-strokes --set gb2312 OUT [--kind K] [--grid N]: the same from the
+// stroke-order data (scripts/install-stroke-data), each data stroke one pen-down path in
+// writing order; exits 1 saying how to install the data when it is missing.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -22,6 +26,7 @@
 
 #include "drafting/draft_many.h"
 #include "drafting/glyph_drafter.h"
+#include "drafting/stroke_data.h"
 #include "editing/character_sets.h"
 #include "formats/font_formats.h"
 #include "platform/gbk_unicode.h"
@@ -39,11 +44,13 @@ struct Options {
   std::string draftFace;
   DraftMode draftMode = DraftMode::CentreLine;
   std::string characterSet;
+  bool draftStrokes = false;  // from the stroke-order data
 };
 
 constexpr const char* kUsage =
     "usage: %s IN OUT [--kind ascii|unifont|bigfont] [--grid N]\n"
-    "       %s --draft FACE[:centre|:outline] --set gb2312|ascii OUT [--kind K] [--grid N]\n";
+    "       %s --draft FACE[:centre|:outline] --set gb2312|ascii OUT [--kind K] [--grid N]\n"
+    "       %s --draft-strokes --set gb2312 OUT [--kind K] [--grid N]\n";
 
 // FACE[:MODE]: the mode is taken off the end when it names one.
 void takeDraftFace(const std::string& value, Options& options) {
@@ -90,15 +97,24 @@ Options optionsOf(int argc, char** argv) {
       } else {
         throw std::invalid_argument("unknown character set " + value + " (gb2312 or ascii)");
       }
+    } else if (arg == "--draft-strokes") {
+      options.draftStrokes = true;
+      options.draftMode = DraftMode::StrokeData;
     } else if (arg.rfind("--", 0) != 0 && files < 2) {
       (files++ == 0 ? options.input : options.output) = arg;
     } else {
       throw std::invalid_argument("unexpected argument " + arg);
     }
   }
-  if (!options.draftFace.empty() || !options.characterSet.empty()) {
+  if (options.draftStrokes) {
+    if (!options.draftFace.empty()) throw std::invalid_argument("--draft-strokes takes no --draft");
+    if (options.characterSet != "gb2312")
+      throw std::invalid_argument("--draft-strokes needs --set gb2312");
+  } else if (!options.draftFace.empty() || !options.characterSet.empty()) {
     if (options.draftFace.empty() || options.characterSet.empty())
       throw std::invalid_argument("drafting needs both --draft and --set");
+  }
+  if (!options.characterSet.empty()) {
     if (files != 1) throw std::invalid_argument("drafting takes an output file alone");
     options.output = options.input;
     options.input.clear();
@@ -197,13 +213,18 @@ int draft(const Options& options) {
     asked.push_back({code < 0x80 ? char32_t{code} : unicodeOfGbk(code), code >= 0x80});
   std::string error;
   const std::vector<DraftedGlyph> drafted =
-      draftMany(draftFaceOf(options.draftFace), asked, grid, options.draftMode, 2, &error);
+      draftMany(options.draftStrokes ? FaceFile{} : draftFaceOf(options.draftFace), asked, grid,
+                options.draftMode, 2, &error);
   if (drafted.empty()) throw std::runtime_error(error);
+  if (options.draftStrokes) std::printf("%s\n", kStrokeDataLicence);
 
   auto font = std::make_unique<GShpFile>(grid.above, grid.below);
   font->setKind(kind);
   size_t lacking = 0;
   for (size_t i = 0; i < codes.size(); ++i) {
+    if (!drafted[i].problem.empty())
+      std::fprintf(stderr, "%s%s\n", drafted[i].problem.c_str(),
+                   drafted[i].found ? ": drafted in the face's own order" : ": left out");
     if (!drafted[i].found) {
       ++lacking;
       continue;
@@ -214,7 +235,8 @@ int draft(const Options& options) {
     font->addShape(std::move(shape));
   }
   if (lacking > 0) {
-    std::fprintf(stderr, "%s: left out %zu characters the face lacks\n", options.draftFace.c_str(),
+    std::fprintf(stderr, "%s: left out %zu characters it lacks\n",
+                 options.draftStrokes ? "the stroke-order data" : options.draftFace.c_str(),
                  lacking);
   }
   return writeFont(*font, options.output);
@@ -228,11 +250,11 @@ int main(int argc, char** argv) {
     options = optionsOf(argc, argv);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
-    std::fprintf(stderr, kUsage, argv[0], argv[0]);
+    std::fprintf(stderr, kUsage, argv[0], argv[0], argv[0]);
     return 2;
   }
   try {
-    return options.draftFace.empty() ? convert(options) : draft(options);
+    return options.characterSet.empty() ? convert(options) : draft(options);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;

@@ -182,11 +182,12 @@ TEST(PutDraft, StrokesBecomePenUpMovesAndDrawnPoints) {
   GShape shape;
   shape.reset(7);
   shape.addPoint(1, 1, 0);
-  putDraft(DraftedGlyph{false, 30, {{{0, 0}, {5, 0}}}}, shape);
+  putDraft(DraftedGlyph{false, 30, {{{0, 0}, {5, 0}}}, {}}, shape);
   EXPECT_EQ(shape.width(), 7);  // nothing found: the shape stays as it was
   EXPECT_EQ(shape.pointCount(), 1);
 
-  putDraft(DraftedGlyph{true, 48, {{{1, 2}, {3, 4}, {5, 6}}, {{9, 9}}, {{7, 8}, {7, 1}}}}, shape);
+  putDraft(DraftedGlyph{true, 48, {{{1, 2}, {3, 4}, {5, 6}}, {{9, 9}}, {{7, 8}, {7, 1}}}, {}},
+           shape);
   EXPECT_EQ(shape.width(), 48);
   std::vector<std::tuple<int, int, int>> points;
   for (const GPoint& p : shape.points()) points.emplace_back(p.x, p.y, p.isVirtual);
