@@ -102,7 +102,9 @@ struct GlyphDrafter::Face {
   FT_Library library = nullptr;
   FT_Face face = nullptr;
   double unitsPerEm = 1;
-  double emBottom = 0;  // font units: the bottom of the em square, below the baseline
+  // The square a double-byte character fills, in font units: its side and its bottom (below
+  // the baseline).
+  double square = 1, squareBottom = 0;
 
   ~Face() {
     if (face) FT_Done_Face(face);
@@ -113,12 +115,12 @@ struct GlyphDrafter::Face {
   Fit fitFor(DraftGrid grid, bool doubleByte) const {
     Fit fit;
     const int side = grid.above + grid.below;
-    fit.scale = side / unitsPerEm;
+    fit.scale = side / square;
     if (!doubleByte) {
-      if (grid.below == 0) fit.raise = -emBottom * fit.scale;
+      if (grid.below == 0) fit.raise = -squareBottom * fit.scale;
       return fit;
     }
-    fit.raise = -grid.below - emBottom * fit.scale;
+    fit.raise = -grid.below - squareBottom * fit.scale;
     FT_BBox box;
     FT_Outline& outline = face->glyph->outline;
     const double middle = outline.n_points > 0 && FT_Outline_Get_BBox(&outline, &box) == 0
@@ -128,14 +130,19 @@ struct GlyphDrafter::Face {
     return fit;
   }
 
-  // The bottom of the face's em square in font units: where its 国, drawn to fill the square,
-  // has the square centred on its ink; else where its ascent and descent (the OS/2 typographic
-  // ones when the face asks for them, else FreeType's choice) share out the em.
-  double findEmBottom() {
+  // The square hanzi fill: the box of the face's 国, which CJK faces draw out to the edges of
+  // the square their hanzi are designed in (WenQuanYi Micro Hei's is 87 % of its em); else the
+  // em square, shared out below and above the baseline as the face's ascent and descent are
+  // (the OS/2 typographic ones when the face asks for them, else FreeType's choice).
+  void findSquare() {
     FT_BBox box;
     if (load(U'国') && face->glyph->outline.n_points > 0 &&
-        FT_Outline_Get_BBox(&face->glyph->outline, &box) == 0 && box.yMax > box.yMin)
-      return (static_cast<double>(box.yMin) + box.yMax - unitsPerEm) / 2;
+        FT_Outline_Get_BBox(&face->glyph->outline, &box) == 0 && box.yMax > box.yMin) {
+      square = std::max(box.xMax - box.xMin, box.yMax - box.yMin);
+      squareBottom = (static_cast<double>(box.yMin) + box.yMax - square) / 2;
+      return;
+    }
+    square = unitsPerEm;
     const FT_Face f = face;
     double ascent = f->ascender, descent = -f->descender;
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
@@ -144,8 +151,7 @@ struct GlyphDrafter::Face {
       ascent = os2->sTypoAscender;
       descent = -os2->sTypoDescender;
     }
-    if (ascent + descent <= 0) return 0;
-    return -descent * unitsPerEm / (ascent + descent);
+    squareBottom = ascent + descent > 0 ? -descent * unitsPerEm / (ascent + descent) : 0;
   }
 
   // Loads the glyph of the character in font units; false when the face has none.
@@ -174,7 +180,7 @@ std::unique_ptr<GlyphDrafter> GlyphDrafter::open(const std::string& path, int in
   FT_Face f = face->face;
   if (!FT_IS_SCALABLE(f)) return fail("the face has no outlines");
   face->unitsPerEm = f->units_per_EM > 0 ? f->units_per_EM : 1000;
-  face->emBottom = face->findEmBottom();
+  face->findSquare();
   return std::unique_ptr<GlyphDrafter>(new GlyphDrafter(std::move(face)));
 }
 

@@ -17,15 +17,14 @@ struct GlyphPlacement {
 
 // Drafts characters from one face. Not shared between threads: each worker thread opens its own.
 //
-// The em square is scaled to the grid's side. A double-byte character's em square maps onto
-// its cell, from the bottom of the grid (below the baseline by `below`) to its top, and the
-// glyph is centred on its advance, the grid's side: the middle of its ink box on the middle of
-// the cell. Where the em square lies on the face is taken from its 国, which CJK faces draw to
-// fill the square (else from its ascent and descent). A single-byte character is scaled alike,
-// x from its pen origin, and advances by its own advance rounded; on a grid with room below the
-// baseline it stands on the baseline, on one without (a new BIGFONT's) it is raised as the
-// double-byte characters are, so that the characters stand on it rather than hang out of the
-// grid.
+// A double-byte character's square maps onto its cell, from the bottom of the grid (below the
+// baseline by `below`) to its top, and the glyph is centred on its advance, the grid's side:
+// the middle of its ink box on the middle of the cell. The square is the one the face's hanzi
+// are drawn in, taken from its 国, which CJK faces draw out to the square's edges (else the em
+// square). A single-byte character is scaled alike, x from its pen origin, and advances by its
+// own advance rounded; on a grid with room below the baseline it stands on the baseline, on one
+// without (a new BIGFONT's) it is raised as the double-byte characters are, so that the
+// characters stand on it rather than hang out of the grid.
 class GlyphDrafter {
  public:
   // The face in the font file at `path` (face index `index`); null and *error set when it
