@@ -108,6 +108,7 @@ std::vector<Polyline> readMedians(std::string_view json, const std::string& sour
     bad(source, std::to_string(medians->items.size()) + " strokes, more than " +
                     std::to_string(kMostDataStrokes));
   std::vector<Polyline> strokes;
+  size_t points = 0;
   for (size_t s = 0; s < medians->items.size(); ++s) {
     const JsonValue& stroke = medians->items[s];
     const std::string which = "stroke " + std::to_string(s + 1);
@@ -117,6 +118,9 @@ std::vector<Polyline> readMedians(std::string_view json, const std::string& sour
     if (stroke.items.size() > kMostMedianPoints)
       bad(source, which + " has " + std::to_string(stroke.items.size()) + " points, more than " +
                       std::to_string(kMostMedianPoints));
+    points += stroke.items.size();
+    if (points > kMostDataPoints)
+      bad(source, which + ": more than " + std::to_string(kMostDataPoints) + " points in all");
     Polyline line;
     for (size_t p = 0; p < stroke.items.size(); ++p)
       line.push_back(pointOf(stroke.items[p], source, s, p));
