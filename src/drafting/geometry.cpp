@@ -50,11 +50,20 @@ double distanceToSegment(PointF p, PointF a, PointF b) {
   return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
 }
 
-double distanceToLine(PointF p, const Polyline& line) {
-  double d = line.size() == 1 ? length(p - line[0]) : std::numeric_limits<double>::max();
-  for (size_t i = 1; i < line.size(); ++i)
-    d = std::min(d, distanceToSegment(p, line[i - 1], line[i]));
-  return d;
+double squaredDistanceToLine(PointF p, const Polyline& line) {
+  if (line.size() == 1)
+    return (p.x - line[0].x) * (p.x - line[0].x) + (p.y - line[0].y) * (p.y - line[0].y);
+  double least = std::numeric_limits<double>::max();
+  for (size_t i = 1; i < line.size(); ++i) {
+    const PointF a = line[i - 1];
+    const double dx = line[i].x - a.x, dy = line[i].y - a.y;
+    const double len2 = dx * dx + dy * dy;
+    const double t =
+        len2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / len2, 0.0, 1.0) : 0;
+    const double ex = p.x - a.x - t * dx, ey = p.y - a.y - t * dy;
+    least = std::min(least, ex * ex + ey * ey);
+  }
+  return least;
 }
 
 Polyline simplified(const Polyline& line, double tolerance) {

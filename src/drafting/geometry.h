@@ -23,7 +23,11 @@ double pathLength(const Polyline& line);
 PointF pointAlong(const Polyline& line, double distance);
 
 double distanceToSegment(PointF p, PointF a, PointF b);
-double distanceToLine(PointF p, const Polyline& line);
+// The squared distance to the nearest point of the polyline (of its one point when it has one).
+double squaredDistanceToLine(PointF p, const Polyline& line);
+inline double distanceToLine(PointF p, const Polyline& line) {
+  return std::sqrt(squaredDistanceToLine(p, line));
+}
 
 // The points of a polyline kept by Douglas-Peucker simplification within `tolerance`.
 Polyline simplified(const Polyline& line, double tolerance);

@@ -82,10 +82,7 @@ GridStroke closestOnWholeUnits(const Polyline& simple, const Polyline& line) {
     return PointF{c & 1 ? std::ceil(simple[i].x) : std::floor(simple[i].x),
                   c & 2 ? std::ceil(simple[i].y) : std::floor(simple[i].y)};
   };
-  const auto squared = [&](PointF p) {
-    const double d = distanceToLine(p, line);
-    return d * d;
-  };
+  const auto squared = [&](PointF p) { return squaredDistanceToLine(p, line); };
   const size_t n = simple.size();
   std::vector<std::array<double, 4>> best(n);
   std::vector<std::array<int, 4>> from(n);
@@ -94,10 +91,11 @@ GridStroke closestOnWholeUnits(const Polyline& simple, const Polyline& line) {
     for (int c = 0; c < 4; ++c) {
       best[i][c] = std::numeric_limits<double>::max();
       const PointF b = candidate(i, c);
+      const double atB = squared(b);
       for (int p = 0; p < 4; ++p) {
         const PointF a = candidate(i - 1, p);
-        double sum = best[i - 1][p];
-        for (int k = 1; k <= 4; ++k) sum += squared(a + (b - a) * (k / 4.0));
+        double sum = best[i - 1][p] + atB;
+        for (int k = 1; k < 4; ++k) sum += squared(a + (b - a) * (k / 4.0));
         if (sum < best[i][c]) {
           best[i][c] = sum;
           from[i][c] = p;
