@@ -28,7 +28,7 @@ class StrokeDataError : public std::runtime_error {
 // and how far (data units) a point may lie outside the box. hanzi-writer-data 2.0.1 has at most
 // 33 strokes, 38 points in one and 151 in all, all inside the box, in files of 9 KB.
 constexpr size_t kMostStrokeDataBytes = 1 << 20;
-constexpr size_t kMostDataStrokes = 64, kMostMedianPoints = 100, kMostDataPoints = 600;
+constexpr size_t kMostDataStrokes = 64, kMostMedianPoints = 60, kMostDataPoints = 300;
 constexpr double kStrokeDataMargin = 256;
 
 // The strokes' centre lines of one character's JSON text, in data units; `source` names the

@@ -82,7 +82,7 @@ TEST(StrokeData, BadInputIsRefusedNamingTheFile) {
       {"{\"medians\":[]}", "no strokes"},
       {"{\"medians\":[[]]}", "stroke 1 has 0 points"},
       {"{\"medians\":[[[1,2],[3,4]],[[5,6]]]}", "stroke 2 has 1 points"},
-      {"{\"medians\":[" + points(100000) + "]}", "stroke 1 has 100000 points, more than 100"},
+      {"{\"medians\":[" + points(100000) + "]}", "stroke 1 has 100000 points, more than 60"},
       {"{\"medians\":[[[1,2],[1,2,3]]]}", "stroke 1, point 2 is not a pair of numbers"},
       {"{\"medians\":[[[1,2],[\"3\",4]]]}", "stroke 1, point 2 is not a pair of numbers"},
       {"{\"medians\":[[[1,2],[100000,4]]]}", "stroke 1, point 2 lies far outside the box"},
@@ -96,9 +96,9 @@ TEST(StrokeData, BadInputIsRefusedNamingTheFile) {
   std::string many = "{\"medians\":[";
   for (int i = 0; i < 65; ++i) many += std::string(i ? "," : "") + "[[1,2],[3,4]]";
   EXPECT_NE(failureOf(many + "]}").find("65 strokes, more than 64"), std::string::npos);
-  std::string heavy = "{\"medians\":[" + points(100);
-  for (int i = 0; i < 6; ++i) heavy += "," + points(100);
-  EXPECT_NE(failureOf(heavy + "]}").find("stroke 7: more than 600 points in all"),
+  std::string heavy = "{\"medians\":[" + points(60);
+  for (int i = 0; i < 5; ++i) heavy += "," + points(60);
+  EXPECT_NE(failureOf(heavy + "]}").find("stroke 6: more than 300 points in all"),
             std::string::npos);
   EXPECT_NE(failureOf(std::string(kMostStrokeDataBytes + 1, ' ')).find("too large"),
             std::string::npos);
