@@ -30,5 +30,8 @@ class JsonError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Appends the character's UTF-8 bytes.
+void appendUtf8(std::string& out, char32_t c);
+
 // The one value the text holds, blanks around it allowed. `source` names the text in messages.
 JsonValue readJson(std::string_view text, const std::string& source);

@@ -20,26 +20,6 @@ bool isFile(const std::string& path) {
 // A folder holds the data when it has the file of 一.
 bool holdsData(const std::string& folder) { return isFile(strokeDataFileOf(folder, U'一')); }
 
-std::string utf8Of(char32_t c) {
-  std::string s;
-  if (c < 0x80) {
-    s += static_cast<char>(c);
-  } else if (c < 0x800) {
-    s += static_cast<char>(0xC0 | (c >> 6));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    s += static_cast<char>(0xE0 | (c >> 12));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    s += static_cast<char>(0xF0 | (c >> 18));
-    s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return s;
-}
-
 // build-npm/ beside the build folder the running program lies in (build/, or build/tests/ for
 // the tests and build/bench/ for the benchmarks).
 std::vector<std::string> besideTheBuild() {
@@ -130,7 +110,9 @@ std::vector<Polyline> readMedians(std::string_view json, const std::string& sour
 }
 
 std::string strokeDataFileOf(const std::string& folder, char32_t unicode) {
-  return folder + "/" + utf8Of(unicode) + ".json";
+  std::string name = folder + "/";
+  appendUtf8(name, unicode);
+  return name + ".json";
 }
 
 std::optional<std::vector<Polyline>> loadMedians(const std::string& folder, char32_t unicode) {

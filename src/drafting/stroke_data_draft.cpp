@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <numeric>
 #include <optional>
 
 #include "drafting/stroke_data.h"
