@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drafting/drafted_glyph.h"
+#include "drafting/geometry.h"
 
 // A glyph rendered into pixels: coverage 0 (blank) to 255 (ink), row by row from the top.
 struct Bitmap {
@@ -23,12 +24,6 @@ struct PixelGrid {
   double top = 0;
 };
 
-// A point in grid units, not yet on whole units.
-struct GridPointF {
-  double x = 0, y = 0;
-};
-using GridStrokeF = std::vector<GridPointF>;
-
 // The centre lines of the inked strokes, as a pen would draw them: every stroke joined through
 // the crossings it continues straight across, short spurs of the thinning left out, lines cut
 // at sharp corners where a writer lifts the pen (not where one goes right then down, as at the
@@ -42,15 +37,9 @@ std::vector<GridStroke> centreLineStrokes(const Bitmap& bitmap, const PixelGrid&
 // The same lines before they are cut at corners, simplified and put on whole units: the
 // skeleton's paths as the joining at crossings leaves them, and dots, in grid units. Closed
 // paths end where they start.
-std::vector<GridStrokeF> centreLinePaths(const Bitmap& bitmap, const PixelGrid& grid);
+std::vector<Polyline> centreLinePaths(const Bitmap& bitmap, const PixelGrid& grid);
 
 // The one-pixel-wide skeleton of the ink (1 on it, 0 elsewhere, row by row), after the
 // smoothing and thresholding the drafting does, specks and pinholes smaller than half a grid
 // unit square gone.
 std::vector<uint8_t> skeletonOf(const Bitmap& bitmap, double pixelsPerUnit);
-
-// The line's points rounded to whole units, a point the same as the one before it dropped.
-GridStroke onWholeUnits(const GridStrokeF& line);
-
-// The points of a polyline kept by Douglas-Peucker simplification within `tolerance`.
-GridStrokeF simplified(const GridStrokeF& line, double tolerance);

@@ -1,17 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-// A character drafted from a TrueType face: the lines a pen would follow, in grid units
-// (y up, origin on the baseline), for the user to correct on the grid.
+// A character drafted from a TrueType face or from stroke-order data: the lines a pen would follow,
+// in grid units (y up, origin on the baseline), for the user to correct on the grid.
 struct GridPoint {
   int32_t x = 0, y = 0;
 };
 using GridStroke = std::vector<GridPoint>;  // pen down at the first point, through the others
 
-// CentreLine follows the middle of every stroke of the glyph; Outline traces its contours.
-enum class DraftMode : uint8_t { CentreLine, Outline };
+// CentreLine follows the middle of every stroke of the glyph; Outline traces its contours;
+// StrokeData takes the strokes from stroke-order data (stroke_data.h), no face needed.
+enum class DraftMode : uint8_t { CentreLine, Outline, StrokeData };
 
 struct DraftGrid {
   uint8_t above = 32;
@@ -19,9 +21,12 @@ struct DraftGrid {
 };  // grid side = above + below
 
 struct DraftedGlyph {
-  bool found = false;               // false: the face has no glyph for the character
+  bool found = false;               // false: the face (or the data) has no glyph for the character
   uint16_t advance = 0;             // grid units
   std::vector<GridStroke> strokes;  // in writing order
+  // What is wrong with the stroke-order data for the character, naming its file: a draft from
+  // the data leaves the character out (not found), a face draft keeps its own order.
+  std::string problem;
 };
 
 class GShape;

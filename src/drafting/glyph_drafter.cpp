@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_BBOX_H
 #include FT_BITMAP_H
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
@@ -25,21 +26,22 @@ constexpr double kLargestBitmap = 4096;
 // From font units to grid units.
 struct Fit {
   double scale = 1;
+  double shift = 0;  // grid units the pen origin lies right of the grid's
   double raise = 0;  // grid units the face's baseline lies above the grid's
 
-  GridPointF apply(double x, double y) const { return {x * scale, y * scale + raise}; }
+  PointF apply(double x, double y) const { return {x * scale + shift, y * scale + raise}; }
 };
 
 // Collects the contours of an outline in grid units, curves flattened.
 struct ContourSink {
   const Fit* fit;
-  std::vector<GridStrokeF> contours;
-  GridPointF pen;
+  std::vector<Polyline> contours;
+  PointF pen;
 
-  GridPointF at(const FT_Vector* v) const {
+  PointF at(const FT_Vector* v) const {
     return fit->apply(static_cast<double>(v->x), static_cast<double>(v->y));
   }
-  void lineTo(GridPointF p) {
+  void lineTo(PointF p) {
     contours.back().push_back(p);
     pen = p;
   }
@@ -50,7 +52,7 @@ struct ContourSink {
     const double n = std::ceil(std::sqrt(factor * secondDifference / kCurveTolerance));
     return std::clamp(static_cast<int>(std::isfinite(n) ? n : 1), 1, kMostCurveSegments);
   }
-  static double distance(GridPointF a, GridPointF b, GridPointF c) {
+  static double distance(PointF a, PointF b, PointF c) {
     return std::hypot(a.x - 2 * b.x + c.x, a.y - 2 * b.y + c.y);
   }
 };
@@ -70,7 +72,7 @@ int lineTo(const FT_Vector* to, void* user) {
 
 int conicTo(const FT_Vector* control, const FT_Vector* to, void* user) {
   auto* sink = static_cast<ContourSink*>(user);
-  const GridPointF p0 = sink->pen, p1 = sink->at(control), p2 = sink->at(to);
+  const PointF p0 = sink->pen, p1 = sink->at(control), p2 = sink->at(to);
   const int n = ContourSink::segmentsFor(ContourSink::distance(p0, p1, p2), 2.0 / 8);
   for (int i = 1; i <= n; ++i) {
     const double t = static_cast<double>(i) / n, u = 1 - t;
@@ -82,7 +84,7 @@ int conicTo(const FT_Vector* control, const FT_Vector* to, void* user) {
 
 int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void* user) {
   auto* sink = static_cast<ContourSink*>(user);
-  const GridPointF p0 = sink->pen, p1 = sink->at(c1), p2 = sink->at(c2), p3 = sink->at(to);
+  const PointF p0 = sink->pen, p1 = sink->at(c1), p2 = sink->at(c2), p3 = sink->at(to);
   const double d = std::max(ContourSink::distance(p0, p1, p2), ContourSink::distance(p1, p2, p3));
   const int n = ContourSink::segmentsFor(d, 6.0 / 8);
   for (int i = 1; i <= n; ++i) {
@@ -99,21 +101,57 @@ int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void*
 struct GlyphDrafter::Face {
   FT_Library library = nullptr;
   FT_Face face = nullptr;
-  double ascent = 0, descent = 0;  // font units, both positive for a usual face
+  double unitsPerEm = 1;
+  // The square a double-byte character fills, in font units: its side and its bottom (below
+  // the baseline).
+  double square = 1, squareBottom = 0;
 
   ~Face() {
     if (face) FT_Done_Face(face);
     if (library) FT_Done_FreeType(library);
   }
 
-  Fit fitFor(DraftGrid grid) const {
+  // For the glyph loaded last.
+  Fit fitFor(DraftGrid grid, bool doubleByte) const {
     Fit fit;
-    const double extent = ascent + descent;
-    fit.scale = extent > 0 ? (grid.above + grid.below) / extent : 1;
-    // A grid with nothing below its baseline (a new BIGFONT's) holds the characters wholly
-    // above it, as big fonts are drawn: the face's descent line goes onto the baseline.
-    if (grid.below == 0) fit.raise = descent * fit.scale;
+    const int side = grid.above + grid.below;
+    fit.scale = side / square;
+    if (!doubleByte) {
+      if (grid.below == 0) fit.raise = -squareBottom * fit.scale;
+      return fit;
+    }
+    fit.raise = -grid.below - squareBottom * fit.scale;
+    FT_BBox box;
+    FT_Outline& outline = face->glyph->outline;
+    const double middle = outline.n_points > 0 && FT_Outline_Get_BBox(&outline, &box) == 0
+                              ? (static_cast<double>(box.xMin) + box.xMax) / 2
+                              : static_cast<double>(face->glyph->metrics.horiAdvance) / 2;
+    fit.shift = side / 2.0 - middle * fit.scale;
     return fit;
+  }
+
+  // The square hanzi fill: the box of the face's 国, which CJK faces draw out to the edges of
+  // the square their hanzi are designed in (WenQuanYi Micro Hei's is 87 % of its em); else the
+  // em square, shared out below and above the baseline as the face's ascent and descent are
+  // (the OS/2 typographic ones when the face asks for them, else FreeType's choice).
+  void findSquare() {
+    FT_BBox box;
+    if (load(U'国') && face->glyph->outline.n_points > 0 &&
+        FT_Outline_Get_BBox(&face->glyph->outline, &box) == 0 && box.yMax > box.yMin) {
+      square = std::max(box.xMax - box.xMin, box.yMax - box.yMin);
+      squareBottom = (static_cast<double>(box.yMin) + box.yMax - square) / 2;
+      return;
+    }
+    square = unitsPerEm;
+    const FT_Face f = face;
+    double ascent = f->ascender, descent = -f->descender;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
+    if (os2 && os2->version != 0xFFFF && (os2->fsSelection & kUseTypoMetrics) &&
+        os2->sTypoAscender - os2->sTypoDescender > 0) {
+      ascent = os2->sTypoAscender;
+      descent = -os2->sTypoDescender;
+    }
+    squareBottom = ascent + descent > 0 ? -descent * unitsPerEm / (ascent + descent) : 0;
   }
 
   // Loads the glyph of the character in font units; false when the face has none.
@@ -141,20 +179,8 @@ std::unique_ptr<GlyphDrafter> GlyphDrafter::open(const std::string& path, int in
     return fail("no face " + std::to_string(index) + " can be opened in it");
   FT_Face f = face->face;
   if (!FT_IS_SCALABLE(f)) return fail("the face has no outlines");
-  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
-  if (os2 && os2->version != 0xFFFF && (os2->fsSelection & kUseTypoMetrics) &&
-      os2->sTypoAscender - os2->sTypoDescender > 0) {
-    face->ascent = os2->sTypoAscender;
-    face->descent = -os2->sTypoDescender;
-  } else {
-    // FreeType's own choice: the horizontal header's, else the typographic or Windows ones.
-    face->ascent = f->ascender;
-    face->descent = -f->descender;
-  }
-  if (face->ascent + face->descent <= 0) {
-    face->ascent = f->units_per_EM;
-    face->descent = 0;
-  }
+  face->unitsPerEm = f->units_per_EM > 0 ? f->units_per_EM : 1000;
+  face->findSquare();
   return std::unique_ptr<GlyphDrafter>(new GlyphDrafter(std::move(face)));
 }
 
@@ -163,17 +189,25 @@ double GlyphDrafter::draftingResolution(int side) {
   return std::clamp(std::ceil(240.0 / std::max(side, 1)), 4.0, 20.0);
 }
 
-bool GlyphDrafter::render(char32_t unicode, DraftGrid grid, double pixelsPerUnit, Bitmap& bitmap,
-                          PixelGrid& place) {
+bool GlyphDrafter::placement(char32_t unicode, bool doubleByte, DraftGrid grid,
+                             GlyphPlacement& placed) {
+  if (!face_->load(unicode)) return false;
+  const Fit fit = face_->fitFor(grid, doubleByte);
+  placed = {fit.scale, fit.shift, fit.raise, face_->unitsPerEm};
+  return true;
+}
+
+bool GlyphDrafter::render(char32_t unicode, bool doubleByte, DraftGrid grid, double pixelsPerUnit,
+                          Bitmap& bitmap, PixelGrid& place) {
   if (!face_->load(unicode)) return false;
   if (pixelsPerUnit <= 0) pixelsPerUnit = draftingResolution(grid.above + grid.below);
-  const Fit fit = face_->fitFor(grid);
+  const Fit fit = face_->fitFor(grid, doubleByte);
   const FT_Outline& source = face_->face->glyph->outline;
   bitmap = Bitmap{};
   place = PixelGrid{pixelsPerUnit, 0, 0};
   if (source.n_points <= 0) return true;
   double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
-  std::vector<GridPointF> points(static_cast<size_t>(source.n_points));
+  std::vector<PointF> points(static_cast<size_t>(source.n_points));
   for (int i = 0; i < source.n_points; ++i) {
     points[i] =
         fit.apply(static_cast<double>(source.points[i].x), static_cast<double>(source.points[i].y));
@@ -218,7 +252,7 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
   DraftedGlyph drafted;
   if (!face_->load(unicode)) return drafted;
   drafted.found = true;
-  const Fit fit = face_->fitFor(grid);
+  const Fit fit = face_->fitFor(grid, doubleByte);
   const long advance =
       doubleByte
           ? grid.above + grid.below
@@ -229,7 +263,7 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
     ContourSink sink{&fit, {}, {}};
     const FT_Outline_Funcs funcs{moveTo, lineTo, conicTo, cubicTo, 0, 0};
     FT_Outline_Decompose(&face_->face->glyph->outline, &funcs, &sink);
-    for (const GridStrokeF& contour : sink.contours) {
+    for (const Polyline& contour : sink.contours) {
       GridStroke stroke = onWholeUnits(contour);
       if (stroke.size() > 1 && stroke.back().x == stroke.front().x &&
           stroke.back().y == stroke.front().y)
@@ -251,7 +285,7 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
   }
   Bitmap bitmap;
   PixelGrid place;
-  render(unicode, grid, 0, bitmap, place);
+  render(unicode, doubleByte, grid, 0, bitmap, place);
   drafted.strokes = centreLineStrokes(bitmap, place);
   return drafted;
 }
@@ -294,4 +328,12 @@ FaceFile faceFileOf(const std::string& listed) {
   }
   FcPatternDestroy(match);
   return found;
+}
+
+std::optional<GlyphPlacement> glyphPlacement(const FaceFile& face, char32_t unicode,
+                                             bool doubleByte, DraftGrid grid, std::string* error) {
+  const std::unique_ptr<GlyphDrafter> drafter = GlyphDrafter::open(face.path, face.index, error);
+  GlyphPlacement placed;
+  if (!drafter || !drafter->placement(unicode, doubleByte, grid, placed)) return std::nullopt;
+  return placed;
 }

@@ -1,19 +1,30 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "drafting/centre_line.h"
 #include "drafting/drafted_glyph.h"
 
+// Where the drafter puts a glyph on the grid: a point (x, y) of the glyph in font units (y up,
+// the pen origin at 0, 0) lies at grid (originX + x * scale, originY + y * scale).
+struct GlyphPlacement {
+  double scale = 1;                 // grid units per font unit
+  double originX = 0, originY = 0;  // grid units
+  double unitsPerEm = 1;            // scale * unitsPerEm: grid units per em
+};
+
 // Drafts characters from one face. Not shared between threads: each worker thread opens its own.
 //
-// The face's ascent plus descent (its OS/2 typographic ones when the face asks for them, else
-// its horizontal header's, which for CJK faces such as WenQuanYi Micro Hei hold the hanzi
-// whole) is scaled to the grid's side, the face's baseline on the grid's. A grid with nothing
-// below the baseline, as a new BIGFONT has, takes the face's descent line onto the baseline
-// instead, so that its characters stand on it rather than hang out of the grid. A glyph keeps
-// its place in the em box, x from the pen origin scaled alike.
+// A double-byte character's square maps onto its cell, from the bottom of the grid (below the
+// baseline by `below`) to its top, and the glyph is centred on its advance, the grid's side:
+// the middle of its ink box on the middle of the cell. The square is the one the face's hanzi
+// are drawn in, taken from its 国, which CJK faces draw out to the square's edges (else the em
+// square). A single-byte character is scaled alike, x from its pen origin, and advances by its
+// own advance rounded; on a grid with room below the baseline it stands on the baseline, on one
+// without (a new BIGFONT's) it is raised as the double-byte characters are, so that the
+// characters stand on it rather than hang out of the grid.
 class GlyphDrafter {
  public:
   // The face in the font file at `path` (face index `index`); null and *error set when it
@@ -30,8 +41,11 @@ class GlyphDrafter {
   // The glyph rendered as the centre-line drafting sees it, and where it lies on the grid;
   // false when the face has no glyph for the character. pixelsPerUnit 0 takes the drafting's
   // own resolution.
-  bool render(char32_t unicode, DraftGrid grid, double pixelsPerUnit, Bitmap& bitmap,
-              PixelGrid& place);
+  bool render(char32_t unicode, bool doubleByte, DraftGrid grid, double pixelsPerUnit,
+              Bitmap& bitmap, PixelGrid& place);
+
+  // Where draft() maps the character's glyph; false when the face has no glyph for it.
+  bool placement(char32_t unicode, bool doubleByte, DraftGrid grid, GlyphPlacement& placed);
 
   // The pixels per grid unit the centre lines are drafted at on a grid of this side.
   static double draftingResolution(int side);
@@ -49,3 +63,9 @@ struct FaceFile {
   int index = 0;
 };
 FaceFile faceFileOf(const std::string& family);
+
+// Where drafting from the face maps the character's glyph on a grid, for a reference drawing to
+// lie under the draft; nullopt, with *error set when the face cannot be opened, when there is no
+// such glyph.
+std::optional<GlyphPlacement> glyphPlacement(const FaceFile& face, char32_t unicode,
+                                             bool doubleByte, DraftGrid grid, std::string* error);

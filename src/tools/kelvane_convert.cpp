@@ -10,6 +10,10 @@
 // from a TrueType face, a family name or a font file, then writes it as above. The characters
 // are drafted along their centre lines (centre) or their contours (outline), on two threads.
 //
+// kelvane-convert --draft-strokes --set gb2312 OUT [--kind K] [--grid N]: the same from the
+// stroke-order data (scripts/install-stroke-data), each data stroke one pen-down path in
+// writing order; exits 1 saying how to install the data when it is missing.
+//
 // What is left out is listed on the error output, then one line on the standard output says
 // how many characters were written and left out; --quiet keeps only errors and that line.
 // Exit status: 0 written, 1 nothing written (a conversion error), 2 a usage error.
@@ -26,6 +30,7 @@
 
 #include "drafting/draft_many.h"
 #include "drafting/glyph_drafter.h"
+#include "drafting/stroke_data.h"
 #include "editing/character_sets.h"
 #include "formats/font_formats.h"
 #include "formats/reader_language.h"
@@ -45,6 +50,7 @@ struct Options {
   std::string draftFace;
   DraftMode draftMode = DraftMode::CentreLine;
   std::string characterSet;
+  bool draftStrokes = false;  // from the stroke-order data
   bool quiet = false;
   bool help = false;
   bool version = false;
@@ -54,12 +60,14 @@ constexpr const char* kUsage =
     "usage: %s IN OUT [--kind ascii|unifont|bigfont] [--grid N] [--quiet]\n"
     "       %s --draft FACE[:centre|:outline] --set gb2312|ascii OUT [--kind K] [--grid N] "
     "[--quiet]\n"
+    "       %s --draft-strokes --set gb2312 OUT [--kind K] [--grid N] [--quiet]\n"
     "       %s --help | --version\n";
 
 constexpr const char* kOptions =
     "\n"
     "Converts a font between the formats the editor imports and exports, each told by its\n"
-    "file's extension (SHX, SHP, LFF, JHF, SVG), or drafts a new font from a TrueType face.\n"
+    "file's extension (SHX, SHP, LFF, JHF, SVG), or drafts a new font from a TrueType face or\n"
+    "from stroke-order data.\n"
     "\n"
     "  --kind ascii|unifont|bigfont  the kind of font a single-line font becomes (default:\n"
     "                                bigfont when most characters are double-byte, else ascii)\n"
@@ -67,6 +75,8 @@ constexpr const char* kOptions =
     "  --draft FACE[:centre|:outline]\n"
     "                                draft from a face (a font file or a family name) along\n"
     "                                the centre lines (default) or the contours\n"
+    "  --draft-strokes               draft from the stroke-order data (hanzi-writer-data,\n"
+    "                                Arphic Public License), in writing order\n"
     "  --set gb2312|ascii            the characters drafted: the GB2312 hanzi or printable ASCII\n"
     "  --quiet                       print only errors and the closing summary\n"
     "  -h, --help                    print this help\n"
@@ -126,15 +136,24 @@ Options optionsOf(int argc, char** argv) {
       } else {
         throw std::invalid_argument("unknown character set " + value + " (gb2312 or ascii)");
       }
+    } else if (arg == "--draft-strokes") {
+      options.draftStrokes = true;
+      options.draftMode = DraftMode::StrokeData;
     } else if (arg.rfind("--", 0) != 0 && files < 2) {
       (files++ == 0 ? options.input : options.output) = arg;
     } else {
       throw std::invalid_argument("unexpected argument " + arg);
     }
   }
-  if (!options.draftFace.empty() || !options.characterSet.empty()) {
+  if (options.draftStrokes) {
+    if (!options.draftFace.empty()) throw std::invalid_argument("--draft-strokes takes no --draft");
+    if (options.characterSet != "gb2312")
+      throw std::invalid_argument("--draft-strokes needs --set gb2312");
+  } else if (!options.draftFace.empty() || !options.characterSet.empty()) {
     if (options.draftFace.empty() || options.characterSet.empty())
       throw std::invalid_argument("drafting needs both --draft and --set");
+  }
+  if (!options.characterSet.empty()) {
     if (files != 1) throw std::invalid_argument("drafting takes an output file alone");
     options.output = options.input;
     options.input.clear();
@@ -243,13 +262,18 @@ int draft(const Options& options) {
     asked.push_back({unicodeOfGbk(code), isDoubleByte(code)});
   std::string error;
   const std::vector<DraftedGlyph> drafted =
-      draftMany(draftFaceOf(options.draftFace), asked, grid, options.draftMode, 2, &error);
+      draftMany(options.draftStrokes ? FaceFile{} : draftFaceOf(options.draftFace), asked, grid,
+                options.draftMode, 2, &error);
   if (drafted.empty()) throw std::runtime_error(error);
+  if (options.draftStrokes) std::printf("%s\n", kStrokeDataLicence);
 
   auto font = std::make_unique<GShpFile>(grid.above, grid.below);
   font->setKind(kind);
   size_t lacking = 0;
   for (size_t i = 0; i < codes.size(); ++i) {
+    if (!drafted[i].problem.empty())
+      std::fprintf(stderr, "%s%s\n", drafted[i].problem.c_str(),
+                   drafted[i].found ? ": drafted in the face's own order" : ": left out");
     if (!drafted[i].found) {
       ++lacking;
       continue;
@@ -260,7 +284,8 @@ int draft(const Options& options) {
     font->addShape(std::move(shape));
   }
   if (lacking > 0 && !options.quiet) {
-    std::fprintf(stderr, "%s: left out %zu characters the face lacks\n", options.draftFace.c_str(),
+    std::fprintf(stderr, "%s: left out %zu characters it lacks\n",
+                 options.draftStrokes ? "the stroke-order data" : options.draftFace.c_str(),
                  lacking);
   }
   return writeFont(*font, options.output, lacking);
@@ -274,11 +299,11 @@ int main(int argc, char** argv) {
     options = optionsOf(argc, argv);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
-    std::fprintf(stderr, kUsage, argv[0], argv[0], argv[0]);
+    std::fprintf(stderr, kUsage, argv[0], argv[0], argv[0], argv[0]);
     return 2;
   }
   if (options.help) {
-    std::printf(kUsage, argv[0], argv[0], argv[0]);
+    std::printf(kUsage, argv[0], argv[0], argv[0], argv[0]);
     std::fputs(kOptions, stdout);
     return 0;
   }
@@ -288,7 +313,7 @@ int main(int argc, char** argv) {
   }
   writeReaderProblemsInEnglish(true);  // as every other text of this program
   try {
-    return options.draftFace.empty() ? convert(options) : draft(options);
+    return options.characterSet.empty() ? convert(options) : draft(options);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;

@@ -153,18 +153,18 @@ TEST(CentreLine, DotsBecomeShortStrokes) {
 }
 
 TEST(Simplified, KeepsCornersWithinTheToleranceOpenOrClosed) {
-  const GridStrokeF bent = {{0, 0}, {1, 0.2}, {2, 0}, {3, 0.1}, {4, 0}, {4, 1}, {4, 2}, {4, 3}};
-  const GridStrokeF open = simplified(bent, 0.5);
+  const Polyline bent = {{0, 0}, {1, 0.2}, {2, 0}, {3, 0.1}, {4, 0}, {4, 1}, {4, 2}, {4, 3}};
+  const Polyline open = simplified(bent, 0.5);
   ASSERT_EQ(open.size(), 3u);
   EXPECT_EQ(open[1].x, 4);
   EXPECT_EQ(open[1].y, 0);
 
-  GridStrokeF square;
+  Polyline square;
   for (int i = 0; i < 4; ++i) square.push_back({double(i), 0});
   for (int i = 0; i < 4; ++i) square.push_back({4, double(i)});
   for (int i = 4; i > 0; --i) square.push_back({double(i), 4});
   for (int i = 4; i >= 0; --i) square.push_back({0, double(i)});
-  const GridStrokeF closed = simplified(square, 0.5);
+  const Polyline closed = simplified(square, 0.5);
   EXPECT_EQ(closed.size(), 5u);  // four corners, the first again at the end
   EXPECT_EQ(closed.front().x, closed.back().x);
   EXPECT_EQ(closed.front().y, closed.back().y);
@@ -182,11 +182,12 @@ TEST(PutDraft, StrokesBecomePenUpMovesAndDrawnPoints) {
   GShape shape;
   shape.reset(7);
   shape.addPoint(1, 1, 0);
-  putDraft(DraftedGlyph{false, 30, {{{0, 0}, {5, 0}}}}, shape);
+  putDraft(DraftedGlyph{false, 30, {{{0, 0}, {5, 0}}}, {}}, shape);
   EXPECT_EQ(shape.width(), 7);  // nothing found: the shape stays as it was
   EXPECT_EQ(shape.pointCount(), 1);
 
-  putDraft(DraftedGlyph{true, 48, {{{1, 2}, {3, 4}, {5, 6}}, {{9, 9}}, {{7, 8}, {7, 1}}}}, shape);
+  putDraft(DraftedGlyph{true, 48, {{{1, 2}, {3, 4}, {5, 6}}, {{9, 9}}, {{7, 8}, {7, 1}}}, {}},
+           shape);
   EXPECT_EQ(shape.width(), 48);
   std::vector<std::tuple<int, int, int>> points;
   for (const GPoint& p : shape.points()) points.emplace_back(p.x, p.y, p.isVirtual);

@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "draft_measures.h"
 #include "drafting/draft_many.h"
+#include "editing/character_sets.h"
+#include "platform/gbk_unicode.h"
 
 namespace {
 
@@ -82,10 +85,50 @@ TEST_F(WenQuanYi, TheBaselineGoesOntoTheGridsAndAdvancesScale) {
   const DraftedGlyph tee = drafter->draft(U'T', false, ascii, DraftMode::Outline);
   EXPECT_EQ(lowest(tee), 0);
   EXPECT_LT(lowest(drafter->draft(U'g', false, ascii, DraftMode::Outline)), -5);
-  EXPECT_GE(lowest(draft(U'口', DraftMode::Outline)), 2);
+  EXPECT_GE(lowest(draft(U'口', DraftMode::Outline)), 0);
   EXPECT_GT(tee.advance, 10);
   EXPECT_LT(tee.advance, 32);
   EXPECT_LT(drafter->draft(U'i', false, ascii, DraftMode::Outline).advance, tee.advance);
+}
+
+// Every 65th GB2312 hanzi: the drafts fill their cell, centred on it, and lie where the
+// placement the reference underlay uses puts their glyphs.
+TEST_F(WenQuanYi, HanziFillTheirCellCentredWhereThePlacementSays) {
+  std::vector<DraftRequest> sample;
+  const std::vector<uint16_t> codes = gb2312HanziCodes();
+  for (size_t i = 0; i < codes.size(); i += 65) sample.push_back({unicodeOfGbk(codes[i]), true});
+  std::string error;
+  const std::vector<DraftedGlyph> drafted =
+      draftMany(faceFileOf("WenQuanYi Micro Hei"), sample, grid, DraftMode::CentreLine, 2, &error);
+  ASSERT_EQ(drafted.size(), sample.size()) << error;
+  std::vector<double> widths, heights, middlesX, middlesY;
+  for (const DraftedGlyph& d : drafted) {
+    const std::optional<InkBox> box = inkBoxOf(d);
+    ASSERT_TRUE(box);
+    widths.push_back(box->width);
+    heights.push_back(box->height);
+    middlesX.push_back(box->middleX);
+    middlesY.push_back(box->middleY);
+  }
+  EXPECT_GE(medianOf(widths), 40);
+  EXPECT_GE(medianOf(heights), 40);
+  EXPECT_NEAR(medianOf(middlesX), 24, 1.5);
+  EXPECT_NEAR(medianOf(middlesY), 24, 1.5);
+
+  // 口's outline lies where the placement maps the glyph's points; A is scaled as the hanzi.
+  GlyphPlacement mouth, a;
+  ASSERT_TRUE(drafter->placement(U'口', true, grid, mouth));
+  ASSERT_TRUE(drafter->placement(U'A', false, grid, a));
+  EXPECT_EQ(a.scale, mouth.scale);
+  EXPECT_NEAR(mouth.scale * mouth.unitsPerEm, 48 * 2048 / 1776.0, 0.01);  // 国's box: the cell
+  const std::optional<GlyphPlacement> again =
+      glyphPlacement(faceFileOf("WenQuanYi Micro Hei"), U'口', true, grid, &error);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->originX, mouth.originX);
+  const std::optional<InkBox> outline = inkBoxOf(draft(U'口', DraftMode::Outline));
+  ASSERT_TRUE(outline);
+  EXPECT_NEAR(outline->middleX, 24, 0.5);
+  EXPECT_FALSE(glyphPlacement(faceFileOf("WenQuanYi Micro Hei"), U'\uE000', true, grid, &error));
 }
 
 // Outlines are closed contours, curves flattened, lying where the rendering the centre lines
@@ -95,7 +138,7 @@ TEST_F(WenQuanYi, OutlinesAreClosedContoursOnTheRenderingsEdges) {
   for (char32_t c : {U'口', U'O', U'永'}) {
     Bitmap bitmap;
     PixelGrid place;
-    ASSERT_TRUE(drafter->render(c, grid, 4, bitmap, place));
+    ASSERT_TRUE(drafter->render(c, true, grid, 4, bitmap, place));
     for (const GridStroke& contour : draft(c, DraftMode::Outline).strokes) {
       ASSERT_GE(contour.size(), 4u);
       EXPECT_EQ(contour.front().x, contour.back().x);

@@ -20,6 +20,7 @@ extern "C" int kelvaneFuzzShxFile(const uint8_t* data, size_t size);
 extern "C" int kelvaneFuzzShapeSource(const uint8_t* data, size_t size);
 extern "C" int kelvaneFuzzLff(const uint8_t* data, size_t size);
 extern "C" int kelvaneFuzzJhf(const uint8_t* data, size_t size);
+extern "C" int kelvaneFuzzStrokeData(const uint8_t* data, size_t size);
 #ifdef KELVANE_FUZZ_JPEG
 extern "C" int kelvaneFuzzJpeg(const uint8_t* data, size_t size);
 #endif
@@ -55,6 +56,7 @@ TEST(FuzzCorpus, ShxFile) { EXPECT_GE(replay("shx_file", kelvaneFuzzShxFile), 10
 TEST(FuzzCorpus, ShapeSource) { EXPECT_GE(replay("shape_source", kelvaneFuzzShapeSource), 10u); }
 TEST(FuzzCorpus, Lff) { EXPECT_GE(replay("lff", kelvaneFuzzLff), 10u); }
 TEST(FuzzCorpus, Jhf) { EXPECT_GE(replay("jhf", kelvaneFuzzJhf), 10u); }
+TEST(FuzzCorpus, StrokeData) { EXPECT_GE(replay("stroke_data", kelvaneFuzzStrokeData), 10u); }
 #ifdef KELVANE_FUZZ_JPEG
 TEST(FuzzCorpus, Jpeg) { EXPECT_GE(replay("jpeg", kelvaneFuzzJpeg), 10u); }
 #endif

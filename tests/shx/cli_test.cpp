@@ -148,3 +148,35 @@ TEST_F(CompilerTool, HelpVersionSummaryAndQuiet) {
   EXPECT_EQ(readBytes(path("output.txt")),
             "1 character written to " + path("bad.shp") + "; 1 left out\n");
 }
+
+// From the stroke-order data: without it, exit 1 saying how to install it; with it (here a
+// folder of two characters' files), the characters it has, under the data's licence.
+TEST_F(CompilerTool, TheConverterDraftsFromStrokeOrderData) {
+  const auto convert = [&](const std::string& data, const std::string& arguments) {
+    const std::string command = "KELVANE_STROKE_DATA='" + data + "' '" +
+                                std::string(KELVANE_CONVERT_TOOL) + "' " + arguments + " > '" +
+                                path("out.txt") + "' 2> '" + path("errors.txt") + "'";
+    return WEXITSTATUS(std::system(command.c_str()));
+  };
+  std::filesystem::create_directory(path("data"));
+  EXPECT_EQ(convert(path("data"), "--draft-strokes --set gb2312 '" + path("s.shp") + "'"), 1);
+  EXPECT_NE(readBytes(path("errors.txt")).find("scripts/install-stroke-data"), std::string::npos);
+  EXPECT_FALSE(fileExists(path("s.shp")));
+
+  writeBytes(path("data/一.json"), "{\"medians\":[[[100,388],[924,388]]]}");
+  writeBytes(path("data/二.json"), "{\"medians\":[[[200,600],[800,600]],[[100,200],[900,200]]]}");
+  ASSERT_EQ(convert(path("data"), "--draft-strokes --set gb2312 '" + path("s.shp") + "' --grid 24"),
+            0);
+  EXPECT_NE(readBytes(path("out.txt")).find("Arphic Public License"), std::string::npos);
+  EXPECT_NE(readBytes(path("errors.txt")).find("left out 6761 characters"), std::string::npos);
+  GShpFile font;
+  font.load(path("s.shp"));
+  EXPECT_EQ(font.kind(), GShpFile::kindBigfont);
+  ASSERT_EQ(font.shapeCount(), 2);
+  EXPECT_EQ(font.findShape(0xD2BB)->width(), 24);     // 一
+  EXPECT_EQ(font.findShape(0xB6FE)->pointCount(), 4);  // 二: two strokes of two points
+
+  EXPECT_EQ(convert(path("data"), "--draft-strokes --set ascii '" + path("x.shp") + "'"), 2);
+  EXPECT_EQ(convert(path("data"), "--draft-strokes --draft x --set gb2312 '" + path("x.shp") + "'"),
+            2);
+}
