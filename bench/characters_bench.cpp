@@ -31,7 +31,7 @@ class HanziPrompts : public Prompts {
   std::optional<FontSetupChoice> askFontSetup(const FontSetupChoice&) override {
     return std::nullopt;
   }
-  std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool) override {
+  std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool, const QString&) override {
     return proposed;
   }
   struct Unwatched : Progress {

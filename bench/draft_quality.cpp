@@ -132,13 +132,14 @@ std::vector<char32_t> decoded(const std::string& text) {
   return out;
 }
 
-// Each character: its glyph under the centre lines, the centre lines coloured in their order
-// (a dot where each starts), and the draft from the stroke-order data likewise.
+// Each character, the three drafting sources side by side: its glyph under the centre lines,
+// the outline, the centre lines coloured in their order (a dot where each starts), and the draft
+// from the stroke-order data likewise.
 void writeSheet(const std::string& path, GlyphDrafter& drafter, const std::vector<char32_t>& chars,
                 const std::vector<DraftedGlyph>& drafts,
                 const std::vector<DraftedGlyph>& fromData) {
 #ifdef KELVANE_DRAFT_QUALITY_PNG
-  constexpr int kScale = 4, kCell = 48 * kScale + 8, kColumns = 4, kPanels = 3;
+  constexpr int kScale = 4, kCell = 48 * kScale + 8, kColumns = 3, kPanels = 4;
   const int rows = (static_cast<int>(chars.size()) + kColumns - 1) / kColumns;
   QImage sheet(kColumns * kPanels * kCell, rows * kCell, QImage::Format_RGB32);
   sheet.fill(Qt::white);
@@ -162,16 +163,21 @@ void writeSheet(const std::string& path, GlyphDrafter& drafter, const std::vecto
           glyph.setPixel(x, y, qRgba(0, 0, 0, bitmap.at(x, y) * 2 / 5));
       painter.drawImage(at(0, place.left, place.top), glyph);
     }
+    const DraftedGlyph outline = drafter.draft(chars[i], true, kGrid, DraftMode::Outline);
+    const std::vector<GridStroke>* panels[kPanels] = {&drafts[i].strokes, &outline.strokes,
+                                                      &drafts[i].strokes, &fromData[i].strokes};
     for (int panel = 0; panel < kPanels; ++panel) {
-      const std::vector<GridStroke>& strokes = panel < 2 ? drafts[i].strokes : fromData[i].strokes;
+      const std::vector<GridStroke>& strokes = *panels[panel];
+      const bool ordered = panel >= 2;
       for (size_t s = 0; s < strokes.size(); ++s) {
         const GridStroke& stroke = strokes[s];
-        const QColor colour = QColor::fromHsv(static_cast<int>(s * 67 % 360), 230, 200);
-        painter.setPen(QPen(panel == 0 ? QColor(220, 0, 0) : colour, 2));
+        const QColor colour = ordered ? QColor::fromHsv(static_cast<int>(s * 67 % 360), 230, 200)
+                                      : QColor(panel == 0 ? 220 : 0, 0, panel == 0 ? 0 : 200);
+        painter.setPen(QPen(colour, 2));
         for (size_t p = 1; p < stroke.size(); ++p)
           painter.drawLine(at(panel, stroke[p - 1].x, stroke[p - 1].y),
                            at(panel, stroke[p].x, stroke[p].y));
-        painter.setBrush(panel == 0 ? QColor(220, 0, 0) : colour);
+        painter.setBrush(colour);
         painter.drawEllipse(at(panel, stroke[0].x, stroke[0].y), 3, 3);
         painter.setBrush(Qt::NoBrush);
       }

@@ -173,14 +173,17 @@ TEST_F(DraftCommandsTest, TheReferenceGlyphIsPlacedUnderTheDraft) {
   const QImage canvas = TFmMainProbe::canvas(*window).grab().toImage();
   const GridLayout grid = TFmMainProbe::canvas(*window).layout();
   const double cell = grid.cellSize;
-  // The middle of the dark pixels along a line across one stroke, in grid units.
+  // The middle of the dark pixels along a line across one stroke, in grid units; the line runs
+  // between two grid lines, which are drawn over the glyph.
   const auto middle = [&](bool across, int at) {
     double sum = 0;
     int count = 0;
+    const int between = static_cast<int>(cell) / 2;
     for (int i = 0; i < grid.columns; ++i) {
       for (int p = 0; p < static_cast<int>(cell); ++p) {
         const GridLayout::Pixel base = across ? grid.gridToPixel(i, at) : grid.gridToPixel(at, i);
-        const QPoint pixel = across ? QPoint(base.x + p, base.y) : QPoint(base.x, base.y - p);
+        const QPoint pixel = across ? QPoint(base.x + p, base.y + between)
+                                    : QPoint(base.x + between, base.y - p);
         if (!canvas.rect().contains(pixel) || qGray(canvas.pixel(pixel)) > 64) continue;
         sum += across ? (pixel.x() - grid.originX) / cell
                       : grid.rows - 1 - grid.below - (pixel.y() - grid.originY) / cell;
