@@ -19,6 +19,7 @@
 #include "drafting/draft_many.h"
 #include "drafting/glyph_drafter.h"
 #include "editing/character_sets.h"
+#include "editing/unihan_strokes.h"
 #include "platform/gbk_unicode.h"
 
 #ifdef KELVANE_DRAFT_QUALITY_PNG
@@ -31,21 +32,6 @@ namespace {
 constexpr DraftGrid kGrid{48, 0};  // a new BIGFONT of a 48 grid: all of it above the baseline
 constexpr int kSample = 500, kStep = 13;
 constexpr double kCheckResolution = 10;  // pixels per grid unit for the measures
-
-// kTotalStrokes of every CJK character Unihan lists (the first value where there are two).
-std::map<char32_t, int> totalStrokes() {
-  std::map<char32_t, int> strokes;
-  FILE* in = popen("bzcat /usr/share/unicode/Unihan_IRGSources.txt.bz2 2>/dev/null", "r");
-  if (!in) return strokes;
-  char line[512];
-  while (std::fgets(line, sizeof line, in)) {
-    unsigned code = 0;
-    int count = 0;
-    if (std::sscanf(line, "U+%x\tkTotalStrokes\t%d", &code, &count) == 2) strokes[code] = count;
-  }
-  pclose(in);
-  return strokes;
-}
 
 struct Segment {
   GridPointF a, b;
@@ -218,7 +204,7 @@ int main(int argc, char** argv) {
     writeSheet(argv[1], *drafter, shown, drafts);
     return 0;
   }
-  const std::map<char32_t, int> unihan = totalStrokes();
+  const StrokeCounts unihan = loadTotalStrokes();
   if (unihan.empty()) std::fprintf(stderr, "no Unihan stroke counts (unicode-data)\n");
 
   std::vector<DraftRequest> all;
