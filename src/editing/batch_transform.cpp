@@ -52,10 +52,23 @@ BatchResult moveEach(const std::vector<const GShape*>& shapes, Move move) {
 
 BatchResult::BatchResult() = default;
 BatchResult::BatchResult(BatchResult&&) noexcept = default;
+BatchResult& BatchResult::operator=(BatchResult&&) noexcept = default;
 BatchResult::~BatchResult() = default;
 
 GridRange GridRange::of(const GShpFile& file) {
   return {file.above() + file.below(), file.above(), file.below()};
+}
+
+std::vector<const GShape*> shapesOf(const GShpFile& file) {
+  std::vector<const GShape*> shapes;
+  shapes.reserve(static_cast<size_t>(file.shapeCount()));
+  for (int i = 0; i < file.shapeCount(); ++i) shapes.push_back(file.shapeAtIndex(i));
+  return shapes;
+}
+
+void applyToFile(GShpFile& file, const BatchResult& result) {
+  for (size_t i = 0; i < result.after.size(); ++i)
+    file.shapeAtIndex(static_cast<int>(i))->copyFrom(*result.after[i]);
 }
 
 InkBox inkBoxOf(const GShape& shape) {
@@ -126,7 +139,7 @@ BatchResult fitToCell(const std::vector<const GShape*>& shapes, const GridRange&
                       int32_t margin) {
   return moveEach(shapes, [&](const GShape& shape, std::vector<GPoint>& points,
                               BatchResult& result) {
-    const int32_t left = margin, right = shape.width() - margin;
+    const int32_t left = margin, right = std::min<int32_t>(shape.width(), range.side) - margin;
     const int32_t bottom = -range.below + margin, top = range.above - margin;
     if (right < left || top < bottom) {
       result.refused.push_back(shape.code());

@@ -12,7 +12,7 @@ class GShpFile;
 // as one step.
 
 // Where a character's points may lie: the whole grid, x from 0 to its side and y from -below
-// to above. The cell of a character is the same rows, x from 0 to its advance.
+// to above.
 struct GridRange {
   int32_t side = 48;
   int32_t above = 32;
@@ -49,6 +49,7 @@ struct BatchResult {
   std::vector<uint16_t> refused;
   BatchResult();
   BatchResult(BatchResult&&) noexcept;
+  BatchResult& operator=(BatchResult&&) noexcept;
   ~BatchResult();
 };
 
@@ -58,13 +59,17 @@ BatchResult transformShapes(const std::vector<const GShape*>& shapes, const Tran
                             const GridRange& range, OutOfRange choice);
 // Each character's ink moved sideways so it stands in the middle of its advance.
 BatchResult centreOnAdvance(const std::vector<const GShape*>& shapes);
-// Each character's ink scaled with its proportions kept and moved to fill its cell (advance
-// wide, from -below to above) less `margin` units on every side. A margin that leaves no room
+// Each character's ink scaled with its proportions kept and moved to fill its cell (its advance
+// wide but never wider than the grid, from -below to above) less `margin` units on every side. A margin that leaves no room
 // refuses every character.
 BatchResult fitToCell(const std::vector<const GShape*>& shapes, const GridRange& range,
                       int32_t margin);
 // Every character takes the advance `width`; over 255 (what a shape can advance) is refused.
 BatchResult setWidth(const std::vector<const GShape*>& shapes, int32_t width);
+
+// Every shape of the file in file order, and the results of a change of them all put back.
+std::vector<const GShape*> shapesOf(const GShpFile& file);
+void applyToFile(GShpFile& file, const BatchResult& result);
 
 // The box of a character's ink: every end of a pen-down segment (the path starts at the
 // origin). Empty when nothing is drawn.

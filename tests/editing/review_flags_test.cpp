@@ -1,4 +1,5 @@
 #include "editing/review_flags.h"
+#include "editing/review_marks.h"
 
 #include <gtest/gtest.h>
 
@@ -66,4 +67,32 @@ TEST(ReviewFlags, UnihanCountsFromDebiansFile) {
   if (counts.empty()) GTEST_SKIP() << "unicode-data is not installed";
   EXPECT_EQ(counts.at(U'中'), 4);
   EXPECT_GT(counts.size(), 80000u);
+}
+
+TEST(ReviewMarks, SeenUntilTheOutlineChangesAndReadBackOnlyWhole) {
+  GShpFile file(32, 16);
+  addShape(file, 'A', 24, "aaubbd");
+  addShape(file, 'B', 24, "aaubbd");
+  GShape& a = *file.findShape('A');
+  ReviewMarks marks;
+  marks.mark(a);
+  EXPECT_TRUE(marks.isSeen(a));
+  EXPECT_FALSE(marks.isSeen(*file.findShape('B')));  // same outline, another character
+
+  ReviewMarks read;
+  const std::string text = marks.encode();
+  EXPECT_TRUE(read.decode(text));
+  EXPECT_TRUE(read.isSeen(a));
+  a.addPoint(5, 5, 0);
+  EXPECT_FALSE(read.isSeen(a));
+
+  // Cut short, foreign, edited into nonsense or repeating a code: no marks at all.
+  for (const std::string& bad :
+       {text.substr(0, text.size() - 3), std::string("A 1\n"), std::string(),
+        text + "zz 12\n", text + text.substr(text.find('\n') + 1),
+        std::string("KELVANE REVIEW 1\n41 12 7\n")}) {
+    EXPECT_FALSE(read.decode(bad)) << bad;
+    EXPECT_EQ(read.size(), 0u);
+  }
+  EXPECT_EQ(ReviewMarks::pathBeside("/f/FONT.shp"), "/f/FONT.shp.review");
 }
