@@ -35,12 +35,17 @@ TEST_F(ConvertReshape, FitAndScaleEveryCharacter) {
   EXPECT_GE(zhong.left, 2);
   EXPECT_LE(zhong.right, 46);
 
+  // Halved across, its height kept.
+  ASSERT_EQ(convert(in + "'" + path("plain.shp") + "'"), 0);
   ASSERT_EQ(convert(in + "'" + path("half.shp") + "' --scale 50%,100%"), 0);
-  GShpFile half;
+  GShpFile plain, half;
+  plain.load(path("plain.shp"));
   half.load(path("half.shp"));
-  const InkBox yi = inkBoxOf(*half.findShape(0xD2BB));
-  EXPECT_EQ(yi.left, 12);  // 0..48 halved about the middle
-  EXPECT_EQ(yi.right, 36);
+  const InkBox before = inkBoxOf(*plain.findShape(0xD2BB));
+  const InkBox after = inkBoxOf(*half.findShape(0xD2BB));
+  EXPECT_EQ(after.right - after.left, (before.right - before.left) / 2);
+  EXPECT_GT(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
 
   EXPECT_EQ(convert(in + "'" + path("big.shp") + "' --scale 300%,300%"), 1);
   EXPECT_FALSE(fileExists(path("big.shp")));
