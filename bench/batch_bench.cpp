@@ -22,7 +22,10 @@ void BM_TransformWholeFont(benchmark::State& state) {
   }
   state.counters["characters"] = static_cast<double>(shapes.size());
 }
-BENCHMARK(BM_TransformWholeFont)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
+BENCHMARK(BM_TransformWholeFont)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
 
 // Every character's flags, worst first, with Unihan's stroke counts (read once, not timed).
 void BM_FlagWholeFont(benchmark::State& state) {

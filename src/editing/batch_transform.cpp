@@ -99,8 +99,7 @@ BatchResult transformShapes(const std::vector<const GShape*>& shapes, const Tran
                             const GridRange& range, OutOfRange choice) {
   const double sx = t.scaleXPercent / 100, sy = t.scaleYPercent / 100;
   const double slant = std::tan(t.slantDegrees * std::numbers::pi / 180);
-  return moveEach(shapes, [&](const GShape& shape, std::vector<GPoint>& points,
-                              BatchResult& result) {
+  const auto move = [&](const GShape& shape, std::vector<GPoint>& points, BatchResult& result) {
     double ox = 0, oy = 0;
     if (t.origin == Transform::Origin::CellMiddle) {
       ox = shape.width() / 2.0;
@@ -121,7 +120,8 @@ BatchResult transformShapes(const std::vector<const GShape*>& shapes, const Tran
       p.y = ny;
     }
     if (leaves) result.outOfRange.push_back(shape.code());
-  });
+  };
+  return moveEach(shapes, move);
 }
 
 BatchResult centreOnAdvance(const std::vector<const GShape*>& shapes) {
@@ -137,8 +137,7 @@ BatchResult centreOnAdvance(const std::vector<const GShape*>& shapes) {
 
 BatchResult fitToCell(const std::vector<const GShape*>& shapes, const GridRange& range,
                       int32_t margin) {
-  return moveEach(shapes, [&](const GShape& shape, std::vector<GPoint>& points,
-                              BatchResult& result) {
+  const auto move = [&](const GShape& shape, std::vector<GPoint>& points, BatchResult& result) {
     const int32_t left = margin, right = std::min<int32_t>(shape.width(), range.side) - margin;
     const int32_t bottom = -range.below + margin, top = range.above - margin;
     if (right < left || top < bottom) {
@@ -164,7 +163,8 @@ BatchResult fitToCell(const std::vector<const GShape*>& shapes, const GridRange&
       p.x = std::clamp(rounded(cx + (p.x - inkCx) * scale), left, right);
       p.y = std::clamp(rounded(cy + (p.y - inkCy) * scale), bottom, top);
     }
-  });
+  };
+  return moveEach(shapes, move);
 }
 
 BatchResult setWidth(const std::vector<const GShape*>& shapes, int32_t width) {

@@ -30,8 +30,7 @@ struct Transform {
   Origin origin = Origin::CellMiddle;
   double slantDegrees = 0;  // positive leans the tops to the right, as italics do
   bool isIdentity() const {
-    return dx == 0 && dy == 0 && scaleXPercent == 100 && scaleYPercent == 100 &&
-           slantDegrees == 0;
+    return dx == 0 && dy == 0 && scaleXPercent == 100 && scaleYPercent == 100 && slantDegrees == 0;
   }
 };
 
@@ -60,8 +59,8 @@ BatchResult transformShapes(const std::vector<const GShape*>& shapes, const Tran
 // Each character's ink moved sideways so it stands in the middle of its advance.
 BatchResult centreOnAdvance(const std::vector<const GShape*>& shapes);
 // Each character's ink scaled with its proportions kept and moved to fill its cell (its advance
-// wide but never wider than the grid, from -below to above) less `margin` units on every side. A margin that leaves no room
-// refuses every character.
+// wide but never wider than the grid, from -below to above) less `margin` units on every side. A
+// margin that leaves no room refuses every character.
 BatchResult fitToCell(const std::vector<const GShape*>& shapes, const GridRange& range,
                       int32_t margin);
 // Every character takes the advance `width`; over 255 (what a shape can advance) is refused.

@@ -73,8 +73,7 @@ CharacterReview reviewOf(const GShape& shape, const ReviewRules& rules) {
     const auto known = rules.strokeCounts->find(unicode);
     if (known != rules.strokeCounts->end()) {
       review.expectedStrokes = known->second;
-      if (review.strokes > 0 &&
-          std::abs(review.strokes - known->second) > 0.4 * known->second)
+      if (review.strokes > 0 && std::abs(review.strokes - known->second) > 0.4 * known->second)
         review.flags |= kStrokeCountOff;
     }
   }

@@ -12,10 +12,10 @@ class GShpFile;
 // What the program flags in a character for the maker to look at, by the character's strokes:
 // a stroke is a run of pen-down segments, the first starting where the pen stood.
 enum ReviewFlag : uint8_t {
-  kNoStroke = 1,         // nothing is drawn
-  kShortStroke = 2,      // a pen-down stroke shorter than half a unit
-  kInkOutside = 4,       // ink above `above`, below `below`, left of 0 or past the advance
-  kStrokeCountOff = 8,   // a hanzi whose stroke count is more than 40 % away from Unihan's
+  kNoStroke = 1,        // nothing is drawn
+  kShortStroke = 2,     // a pen-down stroke shorter than half a unit
+  kInkOutside = 4,      // ink above `above`, below `below`, left of 0 or past the advance
+  kStrokeCountOff = 8,  // a hanzi whose stroke count is more than 40 % away from Unihan's
 };
 
 struct CharacterReview {

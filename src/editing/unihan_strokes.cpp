@@ -1,7 +1,8 @@
 #include "editing/unihan_strokes.h"
 
-#include <cstdio>
 #include <sys/stat.h>
+
+#include <cstdio>
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "editing/review_flags.h"
-#include "editing/review_marks.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "editing/review_marks.h"
 #include "model/shape.h"
 #include "shapefile/shpfile.h"
 
@@ -32,12 +32,12 @@ TEST(ReviewFlags, TheFourFlagsWorstFirstWithTheirReasons) {
   GShpFile file(32, 16);
   file.setKind(GShpFile::kindBigfont);
   // Points as letters: 'a' is 0; "u" a pen-up point, "d" pen down.
-  addShape(file, 0xB0A1, 48, "aau");                          // 啊: nothing drawn
-  addShape(file, 0xB0A2, 48, "kkukkd");                       // 阿: a stroke of length 0
-  addShape(file, 0xB0A3, 20, "kkuzkd");                       // 埃: x 25 past the advance 20
-  addShape(file, 0xD6D0, 48, "bbuhbd");                       // 中: 1 stroke of 4
-  addShape(file, 0xD2BB, 48, "bbuhbd");                       // 一: fine
-  addShape(file, 'A', 24, "aauabdbcd");                       // A: a stroke from 0,1 on: fine
+  addShape(file, 0xB0A1, 48, "aau");     // 啊: nothing drawn
+  addShape(file, 0xB0A2, 48, "kkukkd");  // 阿: a stroke of length 0
+  addShape(file, 0xB0A3, 20, "kkuzkd");  // 埃: x 25 past the advance 20
+  addShape(file, 0xD6D0, 48, "bbuhbd");  // 中: 1 stroke of 4
+  addShape(file, 0xD2BB, 48, "bbuhbd");  // 一: fine
+  addShape(file, 'A', 24, "aauabdbcd");  // A: a stroke from 0,1 on: fine
   const ReviewRules rules = ReviewRules::of(file, &counts);
 
   const std::vector<CharacterReview> flagged = flaggedCharacters(file, rules);
@@ -88,9 +88,8 @@ TEST(ReviewMarks, SeenUntilTheOutlineChangesAndReadBackOnlyWhole) {
 
   // Cut short, foreign, edited into nonsense or repeating a code: no marks at all.
   for (const std::string& bad :
-       {text.substr(0, text.size() - 3), std::string("A 1\n"), std::string(),
-        text + "zz 12\n", text + text.substr(text.find('\n') + 1),
-        std::string("KELVANE REVIEW 1\n41 12 7\n")}) {
+       {text.substr(0, text.size() - 3), std::string("A 1\n"), std::string(), text + "zz 12\n",
+        text + text.substr(text.find('\n') + 1), std::string("KELVANE REVIEW 1\n41 12 7\n")}) {
     EXPECT_FALSE(read.decode(bad)) << bad;
     EXPECT_EQ(read.size(), 0u);
   }

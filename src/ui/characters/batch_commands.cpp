@@ -49,7 +49,8 @@ QString BatchCommands::named(const std::vector<uint16_t>& codes) const {
 
 std::optional<int> BatchCommands::askNumber(const QString& caption, const QString& prompt,
                                             int initial) {
-  const std::optional<QString> typed = prompts_.inputText(caption, prompt, QString::number(initial));
+  const std::optional<QString> typed =
+      prompts_.inputText(caption, prompt, QString::number(initial));
   if (!typed) return std::nullopt;
   bool ok = false;
   const int value = typed->trimmed().toInt(&ok);
@@ -83,11 +84,11 @@ void BatchCommands::transform() {
   BatchResult result = transformShapes(selection.shapes, *chosen, range, OutOfRange::Report);
   if (!result.outOfRange.empty()) {
     const QString text =
-        QStringLiteral("变换会使这些字符的点超出网格范围：%1。\n按“确定”把这些点限制在网格内，"
-                       "按“取消”放弃变换。")
+        QStringLiteral(
+            "变换会使这些字符的点超出网格范围：%1。\n按“确定”把这些点限制在网格内，"
+            "按“取消”放弃变换。")
             .arg(named(result.outOfRange));
-    if (prompts_.ask(text, Prompts::Question::OkCancelWarningCancel) != Prompts::Answer::Ok)
-      return;
+    if (prompts_.ask(text, Prompts::Question::OkCancelWarningCancel) != Prompts::Answer::Ok) return;
     result = transformShapes(selection.shapes, *chosen, range, OutOfRange::Clamp);
   }
   apply(QStringLiteral("变换"), selection, result);
@@ -102,8 +103,8 @@ void BatchCommands::centre() {
 void BatchCommands::fitToCell() {
   const Selected selection = selected();
   if (selection.shapes.empty()) return;
-  const std::optional<int> margin =
-      askNumber(QStringLiteral("适合格子"), QStringLiteral("离格子边缘的距离（单位）："), lastMargin_);
+  const std::optional<int> margin = askNumber(
+      QStringLiteral("适合格子"), QStringLiteral("离格子边缘的距离（单位）："), lastMargin_);
   if (!margin) return;
   lastMargin_ = *margin;
   const BatchResult result =
@@ -121,9 +122,9 @@ void BatchCommands::fitToCell() {
 void BatchCommands::setWidth() {
   const Selected selection = selected();
   if (selection.shapes.empty()) return;
-  const std::optional<int> width = askNumber(
-      QStringLiteral("设置宽度"), QStringLiteral("字符的宽度（0 到 255）："),
-      selection.shapes.front()->width());
+  const std::optional<int> width =
+      askNumber(QStringLiteral("设置宽度"), QStringLiteral("字符的宽度（0 到 255）："),
+                selection.shapes.front()->width());
   if (!width) return;
   const BatchResult result = ::setWidth(selection.shapes, *width);
   if (!result.refused.empty()) {

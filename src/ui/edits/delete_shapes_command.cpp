@@ -33,7 +33,8 @@ DeleteShapesCommand::~DeleteShapesCommand() = default;
 
 void DeleteShapesCommand::undo() {
   GShpFile& file = *document_.file();
-  for (size_t i = 0; i < indices_.size(); ++i) file.insertShapeAt(indices_[i], std::move(removed_[i]));
+  for (size_t i = 0; i < indices_.size(); ++i)
+    file.insertShapeAt(indices_[i], std::move(removed_[i]));
   removed_.clear();
   document_.shapesEdited(currentBefore_);
   document_.setSelection(selectionBefore_);

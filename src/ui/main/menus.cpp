@@ -62,7 +62,8 @@ void TFmMain::createMenus() {
   NStroke->addActions({actions.NMDraft, actions.NMDraftBatch});
 
   NBatch = namedMenu(this, "NBatch", QStringLiteral("批量"));
-  NBatch->addActions({actions.NMTransform, actions.NMCentre, actions.NMFitCell, actions.NMSetWidth});
+  NBatch->addActions(
+      {actions.NMTransform, actions.NMCentre, actions.NMFitCell, actions.NMSetWidth});
   NBatch->addSeparator();
   NBatch->addAction(actions.NMDeleteCharacters);
   NBatch->addSeparator();

@@ -13,10 +13,10 @@
 #include "model/shape.h"
 #include "shapefile/shpfile.h"
 #include "ui/document/font_document.h"
-#include "ui/shared/hints.h"
 #include "ui/overview/character_cell_delegate.h"
 #include "ui/overview/character_table_model.h"
 #include "ui/overview/review_list.h"
+#include "ui/shared/hints.h"
 
 namespace {
 
@@ -54,9 +54,11 @@ CharacterOverview::CharacterOverview(FontDocument& document, QWidget* parent)
   emptyOnly_->setObjectName(QStringLiteral("overviewEmptyOnly"));
   applyHint(emptyOnly_, QStringLiteral("只显示空字符|只显示还没有笔画的字符"));
   toReview_->setObjectName(QStringLiteral("overviewToReview"));
-  applyHint(toReview_, QStringLiteral(
-      "待检查|只显示需要检查的字符，问题最多的在前：没有落笔的笔画、极短的笔画、超出格子的墨迹、"
-      "笔画数与 Unihan 相差很大的汉字"));
+  applyHint(toReview_,
+            QStringLiteral(
+                "待检查|"
+                "只显示需要检查的字符，问题最多的在前：没有落笔的笔画、极短的笔画、超出格子的墨迹、"
+                "笔画数与 Unihan 相差很大的汉字"));
   cellSize_->setObjectName(QStringLiteral("overviewCellSize"));
   cellSize_->setRange(32, 128);
   cellSize_->setFixedWidth(100);
@@ -91,7 +93,8 @@ CharacterOverview::CharacterOverview(FontDocument& document, QWidget* parent)
       if (selected.isEmpty()) return;
       shown = *std::min_element(selected.begin(), selected.end());
     }
-    emit characterClicked(shown.data(CharacterTableModel::ListTextRole).toByteArray().toStdString());
+    emit characterClicked(
+        shown.data(CharacterTableModel::ListTextRole).toByteArray().toStdString());
   });
   connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &CharacterOverview::takeSelection);
@@ -107,9 +110,9 @@ CharacterOverview::CharacterOverview(FontDocument& document, QWidget* parent)
   // The review list is a look for the moment: it is not remembered.
   connect(toReview_, &QCheckBox::toggled, this, [this](bool on) {
     if (on) emptyOnly_->setChecked(false);
-    model_->setFilter(on ? CharacterTableModel::Filter::ToReview
-                         : emptyOnly_->isChecked() ? CharacterTableModel::Filter::EmptyOnly
-                                                   : CharacterTableModel::Filter::All);
+    model_->setFilter(on                        ? CharacterTableModel::Filter::ToReview
+                      : emptyOnly_->isChecked() ? CharacterTableModel::Filter::EmptyOnly
+                                                : CharacterTableModel::Filter::All);
     showCurrent();
   });
   connect(cellSize_, &QSlider::valueChanged, this, [this](int pixels) {

@@ -22,8 +22,8 @@ class ReviewListTest : public CanvasTest {
     file->addShape(makeShape(0xA3C1, 48));
     file->addShape(makeShape(0xA3C2, 48, {{10, 10, true}, {10, 10, false}}));
     file->addShape(makeShape(0xA3C3, 48, {{10, 10, true}, {52, 10, false}}));
-    file->addShape(makeShape(0xD6D0, 48, {{4, 20, true}, {44, 20, false}, {24, 2, true},
-                                          {24, 44, false}}));
+    file->addShape(
+        makeShape(0xD6D0, 48, {{4, 20, true}, {44, 20, false}, {24, 2, true}, {24, 44, false}}));
     file->addShape(makeShape(0xD2BB, 48, {{4, 20, true}, {44, 20, false}}));
     window->showShapeFile(std::move(file), path);
     trigger("NMOverview");
