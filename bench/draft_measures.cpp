@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <numeric>
 
@@ -95,18 +94,4 @@ double farthestFromDataLine(const GridStroke& stroke, const Polyline& data, doub
     if (length(last - data.back()) <= reach) line.push_back(last);
   }
   return farthestFrom(stroke, line);
-}
-
-std::map<char32_t, int> unihanTotalStrokes() {
-  std::map<char32_t, int> strokes;
-  FILE* in = popen("bzcat /usr/share/unicode/Unihan_IRGSources.txt.bz2 2>/dev/null", "r");
-  if (!in) return strokes;
-  char line[512];
-  while (std::fgets(line, sizeof line, in)) {
-    unsigned code = 0;
-    int count = 0;
-    if (std::sscanf(line, "U+%x\tkTotalStrokes\t%d", &code, &count) == 2) strokes[code] = count;
-  }
-  pclose(in);
-  return strokes;
 }

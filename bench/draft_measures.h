@@ -3,7 +3,6 @@
 // Measures of drafted characters shared by bench/draft_quality and the drafting tests.
 
 #include <cstddef>
-#include <map>
 #include <optional>
 #include <vector>
 
@@ -36,6 +35,3 @@ double farthestFrom(const GridStroke& stroke, const Polyline& line);
 // meet; a data stroke and a drafted one start and end at the same ends).
 double farthestFromDataLine(const GridStroke& stroke, const Polyline& data, double reach);
 
-// kTotalStrokes of every CJK character Unihan lists (unicode-data's Unihan_IRGSources.txt.bz2;
-// the first value where there are two); empty when the file cannot be read.
-std::map<char32_t, int> unihanTotalStrokes();

@@ -18,7 +18,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +28,7 @@
 #include "drafting/stroke_data.h"
 #include "drafting/stroke_data_draft.h"
 #include "editing/character_sets.h"
+#include "editing/unihan_strokes.h"
 #include "platform/gbk_unicode.h"
 
 #ifdef KELVANE_DRAFT_QUALITY_PNG
@@ -226,7 +226,7 @@ double medianSeconds(const Draft& draft) {
 }
 
 void measureStrokeData(const StrokeDataStatus& data, const std::vector<DraftRequest>& all,
-                       const std::map<char32_t, int>& unihan) {
+                       const StrokeCounts& unihan) {
   std::printf("drafts from the stroke-order data (%s):\n", data.folder.c_str());
   std::string error;
   const std::vector<DraftedGlyph> drafted =
@@ -336,7 +336,7 @@ int main(int argc, char** argv) {
     writeSheet(argv[1], *drafter, shown, drafts, fromData);
     return 0;
   }
-  const std::map<char32_t, int> unihan = unihanTotalStrokes();
+  const StrokeCounts unihan = loadTotalStrokes();
   if (unihan.empty()) std::fprintf(stderr, "no Unihan stroke counts (unicode-data)\n");
 
   std::vector<DraftRequest> all;

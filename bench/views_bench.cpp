@@ -1,8 +1,10 @@
 // The text preview and the overview (字表) on the benchmark font: one paint of a preview line,
-// one paint of a screenful of the overview, opening the overview, and the memory it takes.
+// one paint of a screenful of the overview, opening the overview, switching it to 待检查, and
+// the memory it takes.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QListView>
@@ -15,6 +17,7 @@
 #include "ui/document/font_document.h"
 #include "ui/main/main_window.h"
 #include "ui/overview/character_overview.h"
+#include "ui/overview/character_table_model.h"
 #include "ui/platform/gbk.h"
 #include "ui/main/qt_prompts.h"
 #include "ui/preview/preview_strip.h"
@@ -100,6 +103,31 @@ void BM_OpenOverview(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OpenOverview)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
+
+// The overview switched to 待检查: the whole font's flags, the rows sorted worst first and
+// the first screenful painted. Unihan's counts are read before, once.
+void BM_SwitchOverviewToReview(benchmark::State& state) {
+  benchApplication();
+  Window window;
+  Overview overview(window.document());
+  QCheckBox& toReview = overview.dock.toReviewBox();
+  toReview.setChecked(true);
+  toReview.setChecked(false);
+  QWidget* viewport = overview.dock.view().viewport();
+  QImage image(viewport->size(), QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    toReview.setChecked(true);
+    viewport->render(&image);
+    state.PauseTiming();
+    toReview.setChecked(false);
+    state.ResumeTiming();
+  }
+  state.counters["rows"] = overview.dock.model().rowCount();
+}
+BENCHMARK(BM_SwitchOverviewToReview)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly();
 
 // Resident memory the open overview adds to the editor with the font open.
 void BM_OverviewMemory(benchmark::State& state) {

@@ -5,6 +5,11 @@
 // units a side (12 to 120 in steps of 12, default 48). Nothing is written when a character
 // cannot go into the output; the output is replaced whole or not at all.
 //
+// With --fit MARGIN every character's ink is scaled (proportions kept) and moved to fill its
+// cell less MARGIN units on each side; with --scale X%,Y% every character is scaled about the
+// middle of its cell. A point that would leave the grid names its characters and nothing is
+// written.
+//
 // kelvane-convert --draft FACE[:centre|:outline] --set gb2312|ascii OUT [--kind K] [--grid N]:
 // makes a new font of the character set (the 6763 GB2312 hanzi, or printable ASCII) drafted
 // from a TrueType face, a family name or a font file, then writes it as above. The characters
@@ -31,6 +36,7 @@
 #include "drafting/draft_many.h"
 #include "drafting/glyph_drafter.h"
 #include "drafting/stroke_data.h"
+#include "editing/batch_transform.h"
 #include "editing/character_sets.h"
 #include "formats/font_formats.h"
 #include "formats/reader_language.h"
@@ -54,10 +60,14 @@ struct Options {
   bool quiet = false;
   bool help = false;
   bool version = false;
+  // Applied to every character before writing.
+  std::optional<int> fitMargin;
+  std::optional<Transform> scale;
 };
 
 constexpr const char* kUsage =
-    "usage: %s IN OUT [--kind ascii|unifont|bigfont] [--grid N] [--quiet]\n"
+    "usage: %s IN OUT [--kind ascii|unifont|bigfont] [--grid N] [--fit MARGIN | --scale X%%,Y%%]\n"
+    "          [--quiet]\n"
     "       %s --draft FACE[:centre|:outline] --set gb2312|ascii OUT [--kind K] [--grid N] "
     "[--quiet]\n"
     "       %s --draft-strokes --set gb2312 OUT [--kind K] [--grid N] [--quiet]\n"
@@ -78,6 +88,9 @@ constexpr const char* kOptions =
     "  --draft-strokes               draft from the stroke-order data (hanzi-writer-data,\n"
     "                                Arphic Public License), in writing order\n"
     "  --set gb2312|ascii            the characters drafted: the GB2312 hanzi or printable ASCII\n"
+    "  --fit MARGIN                  scale and move every character's ink to fill its cell\n"
+    "                                with MARGIN units left on each side\n"
+    "  --scale X%,Y%                 scale every character about its cell's middle\n"
     "  --quiet                       print only errors and the closing summary\n"
     "  -h, --help                    print this help\n"
     "  --version                     print the version\n"
@@ -111,6 +124,27 @@ uint8_t gridNamed(const std::string& text) {
   return static_cast<uint8_t>(side);
 }
 
+int marginNamed(const std::string& text) {
+  const int margin = std::atoi(text.c_str());
+  if (margin < 0 || std::to_string(margin) != text)
+    throw std::invalid_argument("the margin is a whole number of units, not " + text);
+  return margin;
+}
+
+// X%,Y%: two percentages above 0 (the % signs may be left out).
+Transform scaleNamed(const std::string& text) {
+  double x = 0, y = 0;
+  char end = 0;
+  if ((std::sscanf(text.c_str(), "%lf%%,%lf%%%c", &x, &y, &end) != 2 &&
+       std::sscanf(text.c_str(), "%lf,%lf%c", &x, &y, &end) != 2) ||
+      !(x > 0 && x <= 10000 && y > 0 && y <= 10000))
+    throw std::invalid_argument("the scale is X%,Y%, two percentages above 0, not " + text);
+  Transform scale;
+  scale.scaleXPercent = x;
+  scale.scaleYPercent = y;
+  return scale;
+}
+
 Options optionsOf(int argc, char** argv) {
   Options options;
   int files = 0;
@@ -122,10 +156,15 @@ Options optionsOf(int argc, char** argv) {
     }
     if (arg == "--quiet") {
       options.quiet = true;
-    } else if ((arg == "--kind" || arg == "--grid" || arg == "--draft" || arg == "--set") &&
+    } else if ((arg == "--kind" || arg == "--grid" || arg == "--draft" || arg == "--set" ||
+                arg == "--fit" || arg == "--scale") &&
                i + 1 < argc) {
       const std::string value = argv[++i];
-      if (arg == "--kind") {
+      if (arg == "--fit") {
+        options.fitMargin = marginNamed(value);
+      } else if (arg == "--scale") {
+        options.scale = scaleNamed(value);
+      } else if (arg == "--kind") {
         options.kind = kindNamed(value);
       } else if (arg == "--grid") {
         options.gridSide = gridNamed(value);
@@ -159,6 +198,8 @@ Options optionsOf(int argc, char** argv) {
     options.input.clear();
     return options;
   }
+  if (options.fitMargin && options.scale)
+    throw std::invalid_argument("--fit and --scale do not go together");
   if (files != 2) throw std::invalid_argument("an input and an output file are needed");
   return options;
 }
@@ -174,6 +215,26 @@ ImportedFont readFont(const Options& options) {
   setup.kind = options.kind.value_or(setup.kind);
   setup.gridSide = options.gridSide;
   return importStrokes(strokes, setup);
+}
+
+// --fit or --scale applied to every character; false, with the characters named, when one
+// cannot take it.
+bool reshape(GShpFile& font, const Options& options, const std::string& input) {
+  if (!options.fitMargin && !options.scale) return true;
+  const std::vector<const GShape*> shapes = shapesOf(font);
+  const GridRange range = GridRange::of(font);
+  const BatchResult result =
+      options.fitMargin ? fitToCell(shapes, range, *options.fitMargin)
+                        : transformShapes(shapes, *options.scale, range, OutOfRange::Report);
+  for (uint16_t code : result.refused)
+    std::fprintf(stderr, "%s: shape %u: no room in its cell for a margin of %d\n", input.c_str(),
+                 code, options.fitMargin.value_or(0));
+  for (uint16_t code : result.outOfRange)
+    std::fprintf(stderr, "%s: shape %u: the scale takes points outside the grid\n", input.c_str(),
+                 code);
+  if (!result.refused.empty() || !result.outOfRange.empty()) return false;
+  applyToFile(font, result);
+  return true;
 }
 
 void printSummary(const GShpFile& font, const std::string& output, size_t leftOut) {
@@ -233,6 +294,7 @@ void listLeftOut(const ImportedFont& imported, const std::string& input) {
 int convert(const Options& options) {
   ImportedFont imported = readFont(options);
   if (!options.quiet) listLeftOut(imported, options.input);
+  if (!reshape(*imported.file, options, options.input)) return 1;
   return writeFont(*imported.file, options.output,
                    imported.leftOut.size() + imported.notInGbk.size());
 }

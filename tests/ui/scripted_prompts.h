@@ -33,6 +33,8 @@ class ScriptedPrompts : public Prompts {
   int progressUpdates = 0;
   int cancelAt = -1;
   std::function<void()> onUpdate;
+  std::deque<std::optional<Transform>> transforms;
+  int transformsAsked = 0;
   QStringList inputPrompts;
 
   Answer ask(const QString& text, Question question) override {
@@ -86,6 +88,16 @@ class ScriptedPrompts : public Prompts {
     if (drafts.empty()) return proposed;
     std::optional<DraftChoice> next = drafts.front();
     drafts.pop_front();
+    return next;
+  }
+  // Cancels unless an answer is queued.
+  std::optional<Transform> askTransform(const Transform&) override {
+    ++transformsAsked;
+    std::optional<Transform> next;
+    if (!transforms.empty()) {
+      next = transforms.front();
+      transforms.pop_front();
+    }
     return next;
   }
   // Counts its updates, and cancels at update `cancelAt` (never when negative); `onUpdate`

@@ -39,5 +39,9 @@ void TFmMain::updateCommandStates() {
         a.NMDraft, a.NMPlaceReference})
     item->setEnabled(shapeCurrent);
   a.NMDraftBatch->setEnabled(fileOpen && !fileEmpty);
+  const bool selected = fileOpen && !fontDocument->selection().empty();
+  for (QAction* item : {a.NMTransform, a.NMCentre, a.NMFitCell, a.NMSetWidth, a.NMDeleteCharacters,
+                        a.NMReviewed})
+    item->setEnabled(selected);
   reference->RzRadioGroup3->setEnabled(shapeCurrent);
 }

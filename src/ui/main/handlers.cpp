@@ -10,6 +10,7 @@
 #include "ui/canvas/editor_keys.h"
 #include "ui/canvas/panel.h"
 #include "ui/canvas/point_commands.h"
+#include "ui/characters/batch_commands.h"
 #include "ui/characters/character_commands.h"
 #include "ui/characters/character_list.h"
 #include "ui/characters/source_view.h"
@@ -18,6 +19,8 @@
 #include "ui/main/data_files.h"
 #include "ui/main/file_commands.h"
 #include "ui/main/main_window.h"
+#include "ui/overview/character_overview.h"
+#include "ui/overview/review_list.h"
 #include "ui/shared/choice_group.h"
 #include "ui/reference/reference_underlay.h"
 
@@ -45,6 +48,11 @@ void TFmMain::connectDocument() {
        {&FontDocument::fileChanged, &FontDocument::currentChanged, &FontDocument::metricsChanged})
     connect(fontDocument, changed, this, &TFmMain::updateCommandStates);
   connect(fontDocument, &FontDocument::shapesChanged, this, &TFmMain::updateCommandStates);
+  connect(fontDocument, &FontDocument::selectionChanged, this, [this] {
+    updateCommandStates();
+    const size_t selected = fontDocument->selection().size();
+    selectionPane->setText(selected ? QStringLiteral("已选 %1 个字符").arg(selected) : QString());
+  });
   // The pen mode goes back to pen up with every pick, also of the character already current.
   connect(fontDocument, &FontDocument::picked, this, [this] { RzRadioGroup1->setItemIndex(0); });
   connect(characterCommands, &CharacterCommands::clipboardChanged, this,
@@ -66,6 +74,8 @@ void TFmMain::connectFileCommands() {
   connect(fileCommands, &FileCommands::opening, this, [this] { RzRadioGroup2->setItemIndex(0); });
   connect(fileCommands, &FileCommands::fontShown, this, &TFmMain::markFontItems);
   connect(fileCommands, &FileCommands::saved, this, [this] { RzRadioGroup1->setItemIndex(0); });
+  // The review marks are written beside the font with every save.
+  bind(fileCommands, &FileCommands::saved, [this] { overview->reviewList().save(); });
   connect(fileCommands, &FileCommands::closing, reference, &ReferenceUnderlay::switchOff);
   connect(fileCommands, &FileCommands::exported, this,
           [this](const QString& path, const QString& extension) {
@@ -85,6 +95,11 @@ void TFmMain::connectCharacterCommands() {
   bind(a.NMDraftBatch, &QAction::triggered, [this] { draftCommands->draftMany(); });
   bind(a.NMPlaceReference, &QAction::triggered, [this] { placeReference(); });
   bind(draftCommands, &DraftCommands::faceDrafted, [this] { placeReference(); });
+  bind(a.NMTransform, &QAction::triggered, [this] { batchCommands->transform(); });
+  bind(a.NMCentre, &QAction::triggered, [this] { batchCommands->centre(); });
+  bind(a.NMFitCell, &QAction::triggered, [this] { batchCommands->fitToCell(); });
+  bind(a.NMSetWidth, &QAction::triggered, [this] { batchCommands->setWidth(); });
+  bind(a.NMDeleteCharacters, &QAction::triggered, [this] { batchCommands->remove(); });
 
   bind(a.NNewShape, &QAction::triggered, [this] { NNewShapeClick(); });
   bind(a.NDeleteShape, &QAction::triggered, [this] { NDeleteShapeClick(); });

@@ -8,6 +8,7 @@
 #include "shapefile/shpfile.h"
 #include "ui/canvas/panel.h"
 #include "ui/canvas/point_commands.h"
+#include "ui/characters/batch_commands.h"
 #include "ui/characters/character_commands.h"
 #include "ui/characters/character_list.h"
 #include "ui/document/font_document.h"
@@ -59,6 +60,7 @@ void TFmMain::createCommands() {
   characterCommands = new CharacterCommands(*fontDocument, *prompts, this);
   fileCommands = new FileCommands(*fontDocument, *prompts, *settings, this);
   draftCommands = new DraftCommands(*fontDocument, *prompts, *reference, this);
+  batchCommands = std::make_unique<BatchCommands>(*fontDocument, *prompts);
 }
 
 void TFmMain::showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path) {

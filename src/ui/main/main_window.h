@@ -10,6 +10,7 @@
 #include "ui/platform/guarded.h"
 #include "ui/platform/prompts.h"
 
+class BatchCommands;
 class CanvasPanel;
 class CharacterCommands;
 class CharacterOverview;
@@ -144,7 +145,7 @@ class TFmMain : public QMainWindow {
   FontDocument* fontDocument;
   ReferenceUnderlay* reference;
   MainActions actions;
-  QMenu *NFile, *NMFontType, *NMFontSize, *NMFontFlag, *NShape, *NStroke, *NView, *NHelp;
+  QMenu *NFile, *NMFontType, *NMFontSize, *NMFontFlag, *NShape, *NStroke, *NBatch, *NView, *NHelp;
   QMenu *ShapeFilePopMenu, *ShapePopMenu;
   QSplitter *RzSplitter1, *RzSplitter2;
   CharacterList* RzListBox1;
@@ -155,10 +156,12 @@ class TFmMain : public QMainWindow {
   QWidget* RzPanel1;
   ChoiceGroup *RzCheckGroup1, *RzRadioGroup1, *RzRadioGroup2;
   QLabel *RzStatusPane2, *RzStatusPane1;
+  QLabel* selectionPane;  // how many characters are selected
   std::unique_ptr<FontSettings> settings;
   std::unique_ptr<FontSetup> fontSetup;
   std::unique_ptr<PointCommands> pointCommands;
   CharacterCommands* characterCommands;
   FileCommands* fileCommands;
   DraftCommands* draftCommands;
+  std::unique_ptr<BatchCommands> batchCommands;
 };

@@ -61,6 +61,14 @@ void TFmMain::createMenus() {
   NStroke = namedMenu(this, "NStroke", QStringLiteral("笔画"));
   NStroke->addActions({actions.NMDraft, actions.NMDraftBatch, actions.NMPlaceReference});
 
+  NBatch = namedMenu(this, "NBatch", QStringLiteral("批量"));
+  NBatch->addActions(
+      {actions.NMTransform, actions.NMCentre, actions.NMFitCell, actions.NMSetWidth});
+  NBatch->addSeparator();
+  NBatch->addAction(actions.NMDeleteCharacters);
+  NBatch->addSeparator();
+  NBatch->addAction(actions.NMReviewed);
+
   NView = namedMenu(this, "NView", QStringLiteral("查看"));
   NView->addActions({actions.NMTextPreview, actions.NMOverview});
 
@@ -70,6 +78,7 @@ void TFmMain::createMenus() {
   bar->addMenu(NFile);
   bar->addMenu(NShape);
   bar->addMenu(NStroke);
+  bar->addMenu(NBatch);
   bar->addMenu(NView);
   bar->addMenu(NHelp);
 

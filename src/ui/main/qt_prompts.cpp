@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -152,6 +154,54 @@ std::optional<Prompts::FontSetupChoice> QtPrompts::askFontSetup(const FontSetupC
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return FontSetupChoice{static_cast<uint8_t>(kinds->currentIndex() + 1),
                          static_cast<uint8_t>(sizes->currentIndex())};
+}
+
+std::optional<Transform> QtPrompts::askTransform(const Transform& proposed) {
+  QDialog dialog(QApplication::activeWindow());
+  dialog.setWindowTitle(QStringLiteral("变换"));
+  const auto spin = [&dialog](int value) {
+    auto* box = new QSpinBox(&dialog);
+    box->setRange(-1000, 1000);
+    box->setValue(value);
+    return box;
+  };
+  const auto number = [&dialog](double value, double low, double high, const QString& suffix) {
+    auto* box = new QDoubleSpinBox(&dialog);
+    box->setRange(low, high);
+    box->setDecimals(1);
+    box->setSuffix(suffix);
+    box->setValue(value);
+    return box;
+  };
+  QSpinBox* dx = spin(proposed.dx);
+  QSpinBox* dy = spin(proposed.dy);
+  QDoubleSpinBox* sx = number(proposed.scaleXPercent, 1, 1000, QStringLiteral(" %"));
+  QDoubleSpinBox* sy = number(proposed.scaleYPercent, 1, 1000, QStringLiteral(" %"));
+  auto* origin = new QComboBox(&dialog);
+  origin->addItems({QStringLiteral("格子中心"), QStringLiteral("基线左端")});
+  origin->setCurrentIndex(proposed.origin == Transform::Origin::CellMiddle ? 0 : 1);
+  QDoubleSpinBox* slant = number(proposed.slantDegrees, -60, 60, QStringLiteral(" °"));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* form = new QFormLayout(&dialog);
+  form->addRow(QStringLiteral("水平移动："), dx);
+  form->addRow(QStringLiteral("垂直移动："), dy);
+  form->addRow(QStringLiteral("水平缩放："), sx);
+  form->addRow(QStringLiteral("垂直缩放："), sy);
+  form->addRow(QStringLiteral("缩放中心："), origin);
+  form->addRow(QStringLiteral("倾斜角度："), slant);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  Transform chosen;
+  chosen.dx = dx->value();
+  chosen.dy = dy->value();
+  chosen.scaleXPercent = sx->value();
+  chosen.scaleYPercent = sy->value();
+  chosen.origin =
+      origin->currentIndex() == 0 ? Transform::Origin::CellMiddle : Transform::Origin::BaselineLeft;
+  chosen.slantDegrees = slant->value();
+  return chosen;
 }
 
 std::optional<Prompts::DraftChoice> QtPrompts::askDraft(const DraftChoice& proposed, bool batch,

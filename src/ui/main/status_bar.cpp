@@ -28,7 +28,9 @@ void TFmMain::createStatusBar() {
   QLabel* RzVersionInfoStatus1 =
       pane(RzStatusBar1, "RzVersionInfoStatus1",
            QStringLiteral("版本号:") + QStringLiteral(KELVANE_VERSION), 170);
+  selectionPane = pane(RzStatusBar1, "selectionPane", QString(), 110);
   RzStatusBar1->addWidget(RzStatusPane2, 1);
+  RzStatusBar1->addWidget(selectionPane);
   RzStatusBar1->addWidget(RzStatusPane1);
   RzStatusBar1->addWidget(RzVersionInfoStatus1);
 }

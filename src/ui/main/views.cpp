@@ -1,9 +1,11 @@
 #include <QAction>
+#include <QLabel>
 #include <QSettings>
 
 #include "ui/document/font_document.h"
 #include "ui/main/main_window.h"
 #include "ui/overview/character_overview.h"
+#include "ui/overview/review_list.h"
 #include "ui/preview/text_preview.h"
 
 namespace {
@@ -41,4 +43,10 @@ void TFmMain::createViews() {
   const auto pick = [this](const std::string& listText) { fontDocument->pickText(listText); };
   bind(textPreview, &TextPreview::characterClicked, pick);
   bind(overview, &CharacterOverview::characterClicked, pick);
+  overview->setMenu({actions.NMTransform, actions.NMCentre, actions.NMFitCell, actions.NMSetWidth,
+                     nullptr, actions.NMDeleteCharacters, nullptr, actions.NMReviewed});
+  ReviewList& review = overview->reviewList();
+  bind(actions.NMReviewed, &QAction::triggered,
+       [this, &review] { review.markSeen(fontDocument->selection()); });
+  connect(&review, &ReviewList::note, RzStatusPane2, &QLabel::setText);
 }

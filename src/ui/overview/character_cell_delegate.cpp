@@ -15,6 +15,7 @@ const QColor kCellLine(225, 225, 225);
 const QColor kEmptyOutline(200, 200, 200);
 const QColor kInk(0, 0, 0);
 const QColor kCaption(90, 90, 90);
+const QColor kReviewMark(210, 40, 40);
 
 }  // namespace
 
@@ -54,6 +55,14 @@ void CharacterCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
           .draw(*shape, {false, false, Qt::white, kInk, 1});
       painter->setRenderHint(QPainter::Antialiasing, false);
     }
+  }
+  // A character to review carries a small red corner; its tooltip says why.
+  if (index.data(CharacterTableModel::ReviewFlagsRole).isValid()) {
+    const int size = std::max(6, cell.width() / 6);
+    const QPoint corner = cell.topRight();
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(kReviewMark);
+    painter->drawPolygon(QPolygon({corner, corner - QPoint(size, 0), corner + QPoint(0, size)}));
   }
   painter->setPen(kCaption);
   painter->drawText(QRect(cell.left(), cell.bottom() - kPadding - captionHeight, cell.width(),

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "editing/batch_transform.h"
+
 class VersionInfo;
 
 // Every modal interaction of the window goes through this seam: production shows Qt
@@ -67,6 +69,9 @@ class Prompts {
   // install it; empty when they can.
   virtual std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool batch,
                                               const QString& strokeDataMissing) = 0;
+  // The 变换 dialog: a move, a scale about a chosen origin and a slant for the selected
+  // characters; nothing when cancelled.
+  virtual std::optional<Transform> askTransform(const Transform& proposed) = 0;
   // A modal display of long work: `done` of the total so far; update says whether the user
   // wants it to go on (false: cancelled). The display closes when it is destroyed.
   class Progress {

@@ -59,7 +59,9 @@ class DraftCommandsTest : public WindowTest {
     DraftCommands& drafts = TFmMainProbe::draftCommands(*window);
     QSignalSpy finished(&drafts, &DraftCommands::batchFinished);
     trigger("NMDraftBatch");
-    if (drafts.drafting()) EXPECT_TRUE(finished.wait(60000));
+    if (drafts.drafting()) {
+      EXPECT_TRUE(finished.wait(60000));
+    }
   }
   void trigger(const char* name) { child<QAction>(name)->trigger(); }
   std::string fontBytes() { return TFmMainProbe::shapeFile(*window)->encode(LocalDate{1, 1, 2026}); }

@@ -1,0 +1,151 @@
+#include <QAction>
+#include <QLabel>
+#include <QListView>
+
+#include "editing/batch_transform.h"
+#include "formats/font_formats.h"
+#include "platform/local_date.h"
+#include "platform/temp_dir.h"
+#include "ui/canvas/canvas_fixture.h"
+#include "ui/overview/character_overview.h"
+#include "ui/overview/character_table_model.h"
+
+namespace {
+
+const LocalDate kDate{1, 2, 2026};
+
+// Characters A to F, each a short stroke; F stands near the right edge of its advance.
+class BatchCommandsTest : public CanvasTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    std::vector<std::unique_ptr<GShape>> shapes;
+    for (char c = 'A'; c <= 'E'; ++c)
+      shapes.push_back(makeShape(c, 24, {{4, 0, true}, {8, 10, false}}));
+    shapes.push_back(makeShape('F', 24, {{20, 20, true}, {22, 28, false}}));
+    openFont(std::move(shapes));
+    trigger("NMOverview");
+    view = child<QListView>("overviewList");
+    model = &child<CharacterOverview>("characterOverview")->model();
+  }
+  void clickCell(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    view->scrollTo(model->index(row));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                      view->visualRect(model->index(row)).center());
+  }
+  std::vector<uint16_t> selection() { return TFmMainProbe::document(*window).selection(); }
+  std::string bytes() { return TFmMainProbe::shapeFile(*window)->encode(kDate); }
+  std::string linesOf(uint16_t code) {
+    std::string text;
+    TFmMainProbe::shapeFile(*window)->findShape(code)->appendText(text);
+    return text;
+  }
+
+  QListView* view = nullptr;
+  CharacterTableModel* model = nullptr;
+};
+
+TEST_F(BatchCommandsTest, TheOverviewSelectsManyAsTheDocumentsSelection) {
+  clickCell(1);
+  EXPECT_EQ(selection(), std::vector<uint16_t>{'B'});
+  clickCell(3, Qt::ControlModifier);
+  EXPECT_EQ(selection(), (std::vector<uint16_t>{'B', 'D'}));
+  EXPECT_EQ(TFmMainProbe::currentChar(*window), "D");
+  // Shift+click selects the run from the cell clicked last.
+  clickCell(5, Qt::ShiftModifier);
+  EXPECT_EQ(selection(), (std::vector<uint16_t>{'B', 'D', 'E', 'F'}));
+  EXPECT_EQ(child<QLabel>("selectionPane")->text(), QStringLiteral("已选 4 个字符"));
+  // Ctrl+A over the overview selects every cell, where elsewhere it is Save As.
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(selection().size(), 6u);
+  EXPECT_TRUE(prompts->dialogTitles.isEmpty());
+  EXPECT_TRUE(child<QAction>("NMTransform")->isEnabled());
+
+  // A selection made elsewhere shows on the cells.
+  TFmMainProbe::document(*window).setSelection({'A', 'F'});
+  EXPECT_EQ(view->selectionModel()->selectedIndexes().size(), 2);
+}
+
+TEST_F(BatchCommandsTest, SlantChangesTheSelectedOnlyAndOverflowCancelsCleanly) {
+  const std::string before = bytes();
+  const std::string untouched = linesOf('A') + linesOf('E') + linesOf('F');
+  clickCell(1);
+  clickCell(3, Qt::ShiftModifier);  // B, C, D
+  Transform slant;
+  slant.slantDegrees = 12;
+  slant.origin = Transform::Origin::BaselineLeft;
+  prompts->transforms.push_back(slant);
+  trigger("NMTransform");
+  EXPECT_EQ(linesOf('A') + linesOf('E') + linesOf('F'), untouched);
+  EXPECT_NE(bytes(), before);
+  EXPECT_EQ(child<QAction>("NMUndo")->text(), QStringLiteral("撤销 变换"));
+  trigger("NMUndo");
+  EXPECT_EQ(bytes(), before);
+
+  // 300 % about the middle takes F past the grid: reported by name, and cancelled.
+  TFmMainProbe::document(*window).setSelection({'F'});
+  Transform big;
+  big.scaleXPercent = big.scaleYPercent = 300;
+  prompts->transforms.push_back(big);
+  prompts->answers.push_back(Prompts::Answer::Cancel);
+  const int steps = TFmMainProbe::document(*window).undoStack()->count();
+  trigger("NMTransform");
+  ASSERT_EQ(prompts->questions.size(), 1);
+  EXPECT_TRUE(prompts->questions[0].contains(QStringLiteral("F")));
+  EXPECT_EQ(TFmMainProbe::document(*window).undoStack()->count(), steps);
+  EXPECT_EQ(bytes(), before);
+}
+
+TEST_F(BatchCommandsTest, CentreWidthAndDeleteAreOneStepEach) {
+  const std::string before = bytes();
+  TFmMainProbe::document(*window).setSelection({'A', 'B'});
+  trigger("NMCentre");
+  EXPECT_EQ(inkBoxOf(*TFmMainProbe::shapeFile(*window)->findShape('A')).left, 10);
+  prompts->inputs.push_back(QStringLiteral("300"));
+  trigger("NMSetWidth");
+  EXPECT_EQ(prompts->questions.size(), 1);  // refused, nothing changed
+  prompts->inputs.push_back(QStringLiteral("30"));
+  trigger("NMSetWidth");
+  EXPECT_EQ(TFmMainProbe::shapeFile(*window)->findShape('B')->width(), 30);
+  EXPECT_EQ(TFmMainProbe::shapeFile(*window)->findShape('C')->width(), 24);
+
+  prompts->answers.push_back(Prompts::Answer::Ok);
+  trigger("NMDeleteCharacters");
+  EXPECT_EQ(TFmMainProbe::shapeFile(*window)->shapeCount(), 4);
+  EXPECT_EQ(TFmMainProbe::currentChar(*window), "C");
+  for (int i = 0; i < 3; ++i) trigger("NMUndo");
+  EXPECT_EQ(bytes(), before);
+  EXPECT_EQ(selection(), (std::vector<uint16_t>{'A', 'B'}));
+}
+
+// LibreCAD's kst32b on a grid of 48 stands above its cell and advances past it; fitted with a
+// margin of 1 every hanzi lies within 1 to 47, and undo and redo give back every byte.
+TEST_F(BatchCommandsTest, KstHanziFitTheirCellsAsOneStep) {
+  const std::string lff = "/usr/share/librecad/fonts/kst32b.lff";
+  const StrokeFont strokes = formatOfPath(lff)->readStrokes(readBytes(lff), lff);
+  ImportedFont imported = importStrokes(strokes, {GShpFile::kindBigfont, 48, 0});
+  window->showShapeFile(std::move(imported.file), "/tmp/kst32b.shp");
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+  const std::string before = bytes();
+  prompts->inputs.push_back(QStringLiteral("1"));
+  trigger("NMFitCell");
+  const std::string fitted = bytes();
+  int hanzi = 0;
+  for (const GShape* shape : TFmMainProbe::shapeFile(*window)->shapesInCodeOrder()) {
+    if (shape->code() < 0xB0A1) continue;
+    const InkBox ink = inkBoxOf(*shape);
+    if (ink.empty) continue;
+    ++hanzi;
+    ASSERT_TRUE(ink.left >= 1 && ink.right <= 47 && ink.bottom >= 1 && ink.top <= 47)
+        << std::hex << shape->code();
+  }
+  EXPECT_GT(hanzi, 4000);
+  trigger("NMUndo");
+  EXPECT_EQ(bytes(), before);
+  trigger("NMRedo");
+  EXPECT_EQ(bytes(), fitted);
+}
+
+}  // namespace
