@@ -79,18 +79,23 @@ DraftCommands::~DraftCommands() {
   batch_->watcher.waitForFinished();
 }
 
-std::optional<Prompts::DraftChoice> DraftCommands::ask(bool batch) {
+// A scope given is proposed and kept, and not remembered as the user's choice.
+std::optional<Prompts::DraftChoice> DraftCommands::ask(
+    bool batch, std::optional<Prompts::DraftChoice::Scope> scope) {
   QSettings user;
   Prompts::DraftChoice last;
   last.mode = static_cast<Prompts::DraftChoice::Mode>(
       std::clamp(user.value(kModeKey, 0).toInt(), 0, 2));
-  last.scope = static_cast<Prompts::DraftChoice::Scope>(
-      std::clamp(user.value(kScopeKey, 0).toInt(), 0, 2));
-  const std::optional<Prompts::DraftChoice> choice =
+  last.scope = scope.value_or(static_cast<Prompts::DraftChoice::Scope>(
+      std::clamp(user.value(kScopeKey, 0).toInt(), 0, 2)));
+  std::optional<Prompts::DraftChoice> choice =
       prompts_.askDraft(last, batch, strokeDataMissing());
-  if (choice) {
-    user.setValue(kModeKey, static_cast<int>(choice->mode));
-    if (batch) user.setValue(kScopeKey, static_cast<int>(choice->scope));
+  if (!choice) return choice;
+  user.setValue(kModeKey, static_cast<int>(choice->mode));
+  if (scope) {
+    choice->scope = *scope;
+  } else if (batch) {
+    user.setValue(kScopeKey, static_cast<int>(choice->scope));
   }
   return choice;
 }
@@ -118,7 +123,7 @@ std::optional<FaceFile> DraftCommands::referenceFace() {
 void DraftCommands::draftCurrent() {
   GShape* shape = document_.currentShape();
   if (!document_.file() || !shape) return;
-  const std::optional<Prompts::DraftChoice> choice = ask(false);
+  const std::optional<Prompts::DraftChoice> choice = ask(false, std::nullopt);
   if (!choice) return;
   const std::optional<FaceFile> face = sourceFace(*choice);
   if (!face) return;
@@ -172,9 +177,9 @@ std::vector<int> DraftCommands::charactersOf(Prompts::DraftChoice::Scope scope) 
   return indices;
 }
 
-void DraftCommands::draftMany() {
+void DraftCommands::draftMany(std::optional<Prompts::DraftChoice::Scope> scope) {
   if (!document_.file() || batch_) return;
-  const std::optional<Prompts::DraftChoice> choice = ask(true);
+  const std::optional<Prompts::DraftChoice> choice = ask(true, scope);
   if (!choice) return;
   const std::optional<FaceFile> face = sourceFace(*choice);
   if (!face) return;

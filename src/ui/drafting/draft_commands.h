@@ -27,7 +27,8 @@ class DraftCommands : public QObject {
   // 从参考字体生成笔画
   void draftCurrent();
   // 批量生成笔画...: starts the job and returns; batchFinished follows when it has ended.
-  void draftMany();
+  // With a scope (重新生成笔画 of the selection) the dialog asks only for the source.
+  void draftMany(std::optional<Prompts::DraftChoice::Scope> scope = std::nullopt);
   bool drafting() const { return batch_ != nullptr; }
   // Where drafting from the reference face puts the current character's glyph on the grid;
   // nothing (the error shown) without a face or a glyph.
@@ -43,7 +44,8 @@ class DraftCommands : public QObject {
  private:
   struct Batch;
 
-  std::optional<Prompts::DraftChoice> ask(bool batch);
+  std::optional<Prompts::DraftChoice> ask(bool batch,
+                                          std::optional<Prompts::DraftChoice::Scope> scope);
   // The file of the face chosen in the reference panel; nothing (the error shown) when there
   // is none.
   std::optional<FaceFile> referenceFace();

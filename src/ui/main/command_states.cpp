@@ -41,7 +41,7 @@ void TFmMain::updateCommandStates() {
   a.NMDraftBatch->setEnabled(fileOpen && !fileEmpty);
   const bool selected = fileOpen && !fontDocument->selection().empty();
   for (QAction* item : {a.NMTransform, a.NMCentre, a.NMFitCell, a.NMSetWidth, a.NMDeleteCharacters,
-                        a.NMReviewed})
+                        a.NMRedraft, a.NMReviewed})
     item->setEnabled(selected);
   reference->RzRadioGroup3->setEnabled(shapeCurrent);
 }

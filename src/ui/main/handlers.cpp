@@ -93,6 +93,8 @@ void TFmMain::connectCharacterCommands() {
   const MainActions& a = actions;
   bind(a.NMDraft, &QAction::triggered, [this] { draftCommands->draftCurrent(); });
   bind(a.NMDraftBatch, &QAction::triggered, [this] { draftCommands->draftMany(); });
+  bind(a.NMRedraft, &QAction::triggered,
+       [this] { draftCommands->draftMany(Prompts::DraftChoice::listSelection); });
   bind(a.NMPlaceReference, &QAction::triggered, [this] { placeReference(); });
   bind(draftCommands, &DraftCommands::faceDrafted, [this] { placeReference(); });
   bind(a.NMTransform, &QAction::triggered, [this] { batchCommands->transform(); });

@@ -79,6 +79,8 @@ const ActionRow kRows[] = {
      "适合格子|按比例缩放并移动选中字符的笔画，使它们留着边距填满格子"},
     {&A::NMSetWidth, "NMSetWidth", "设置宽度...", "", "设置宽度|设置选中字符的宽度"},
     {&A::NMDeleteCharacters, "NMDeleteCharacters", "删除字符", "", "删除字符|删除选中的字符"},
+    {&A::NMRedraft, "NMRedraft", "重新生成笔画...", "",
+     "重新生成笔画|用参考字体或笔顺数据为选中的字符重新生成笔画，作为一步"},
     {&A::NMReviewed, "NMReviewed", "已检查", "Ctrl+K",
      "已检查|把选中的字符标为已检查：它们离开待检查列表，直到再被修改"},
     {&A::NMTextPreview, "NMTextPreview", "文字预览", "",

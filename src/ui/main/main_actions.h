@@ -26,7 +26,8 @@ struct MainActions {
   QAction *NMDeletePoint, *NMDeleteSel, *NMDeleteAll;
   QAction *NMDraft, *NMDraftBatch, *NMPlaceReference;
   // The 批量 menu, acting on the selected characters; also the overview's pop-up menu.
-  QAction *NMTransform, *NMCentre, *NMFitCell, *NMSetWidth, *NMDeleteCharacters, *NMReviewed;
+  QAction *NMTransform, *NMCentre, *NMFitCell, *NMSetWidth, *NMDeleteCharacters, *NMRedraft,
+      *NMReviewed;
   QAction *NMTextPreview, *NMOverview;  // checkable: whether the view is shown
   QAction *NMReadme, *NMAbout;
   QAction *BtnPasteAction, *BtnHelpAction;

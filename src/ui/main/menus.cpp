@@ -65,7 +65,7 @@ void TFmMain::createMenus() {
   NBatch->addActions(
       {actions.NMTransform, actions.NMCentre, actions.NMFitCell, actions.NMSetWidth});
   NBatch->addSeparator();
-  NBatch->addAction(actions.NMDeleteCharacters);
+  NBatch->addActions({actions.NMDeleteCharacters, actions.NMRedraft});
   NBatch->addSeparator();
   NBatch->addAction(actions.NMReviewed);
 

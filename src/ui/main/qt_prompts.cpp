@@ -241,7 +241,7 @@ std::optional<Prompts::DraftChoice> QtPrompts::askDraft(const DraftChoice& propo
   QButtonGroup* scopes =
       batch ? choices(QStringLiteral("字符"),
                       {QStringLiteral("所有没有点的字符"), QStringLiteral("所有字符"),
-                       QStringLiteral("字符列表中选中的字符")},
+                       QStringLiteral("选中的字符（字符列表或字表中）")},
                       proposed.scope)
             : nullptr;
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);

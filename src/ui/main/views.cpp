@@ -44,7 +44,7 @@ void TFmMain::createViews() {
   bind(textPreview, &TextPreview::characterClicked, pick);
   bind(overview, &CharacterOverview::characterClicked, pick);
   overview->setMenu({actions.NMTransform, actions.NMCentre, actions.NMFitCell, actions.NMSetWidth,
-                     nullptr, actions.NMDeleteCharacters, nullptr, actions.NMReviewed});
+                     nullptr, actions.NMDeleteCharacters, actions.NMRedraft, nullptr, actions.NMReviewed});
   ReviewList& review = overview->reviewList();
   bind(actions.NMReviewed, &QAction::triggered,
        [this, &review] { review.markSeen(fontDocument->selection()); });

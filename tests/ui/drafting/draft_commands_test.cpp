@@ -55,10 +55,10 @@ class DraftCommandsTest : public WindowTest {
   }
   void pick(uint16_t code) { TFmMainProbe::document(*window).pick(code); }
   // Runs the batch to its end.
-  void draftBatch() {
+  void draftBatch(const char* command = "NMDraftBatch") {
     DraftCommands& drafts = TFmMainProbe::draftCommands(*window);
     QSignalSpy finished(&drafts, &DraftCommands::batchFinished);
-    trigger("NMDraftBatch");
+    trigger(command);
     if (drafts.drafting()) {
       EXPECT_TRUE(finished.wait(60000));
     }
@@ -232,6 +232,19 @@ TEST_F(DraftCommandsTest, StrokeDataDraftsInWritingOrder) {
     return *country.pointAtIndex(0);
   }();
   EXPECT_LT(lastStart.y, 10);  // the bottom of the frame closes the character
+}
+
+// 重新生成笔画 drafts the selected characters, whatever scope the batch dialog last had.
+TEST_F(DraftCommandsTest, TheSelectionIsRedraftedAsOneStep) {
+  using Choice = Prompts::DraftChoice;
+  prompts->drafts.push_back(Choice{Choice::centreLine, Choice::everyCharacter});
+  TFmMainProbe::document(*window).setSelection({kOne, kMouth});
+  draftBatch("NMRedraft");
+  EXPECT_EQ(strokes(kOne), 1);
+  EXPECT_GE(strokes(kMouth), 1);
+  EXPECT_EQ(shape(kTen).pointCount(), 0);
+  EXPECT_EQ(shape('A').pointCount(), 2);
+  EXPECT_EQ(TFmMainProbe::document(*window).undoStack()->count(), 1);
 }
 
 }  // namespace
