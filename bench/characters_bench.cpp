@@ -34,7 +34,9 @@ class HanziPrompts : public Prompts {
   std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool, const QString&) override {
     return proposed;
   }
-  std::optional<Transform> askTransform(const Transform&) override { return std::nullopt; }
+  std::optional<Transform> askTransform(const Transform&, const TransformPreview&) override {
+    return std::nullopt;
+  }
   struct Unwatched : Progress {
     bool update(int) override { return true; }
   };

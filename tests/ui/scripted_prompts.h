@@ -35,6 +35,7 @@ class ScriptedPrompts : public Prompts {
   std::function<void()> onUpdate;
   std::deque<std::optional<Transform>> transforms;
   int transformsAsked = 0;
+  std::function<void()> whileTransformShown;
   QStringList inputPrompts;
 
   Answer ask(const QString& text, Question question) override {
@@ -90,14 +91,18 @@ class ScriptedPrompts : public Prompts {
     drafts.pop_front();
     return next;
   }
-  // Cancels unless an answer is queued.
-  std::optional<Transform> askTransform(const Transform&) override {
+  // Previews the queued answer (or the proposal), runs `whileTransformShown`, and cancels
+  // unless an answer is queued.
+  std::optional<Transform> askTransform(const Transform& proposed,
+                                        const TransformPreview& preview) override {
     ++transformsAsked;
     std::optional<Transform> next;
     if (!transforms.empty()) {
       next = transforms.front();
       transforms.pop_front();
     }
+    preview(next.value_or(proposed));
+    if (whileTransformShown) whileTransformShown();
     return next;
   }
   // Counts its updates, and cancels at update `cancelAt` (never when negative); `onUpdate`

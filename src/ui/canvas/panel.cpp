@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "model/shape.h"
 #include "shapefile/shpfile.h"
 #include "ui/document/font_document.h"
 #include "ui/edits/point_edit_command.h"
@@ -59,7 +60,8 @@ CanvasPanel::CanvasPanel(FontDocument& document, ReferenceUnderlay& reference, Q
     gestures_.forgetShape();
     repaint();
   });
-  connect(&document_, &FontDocument::fileChanged, this, [this] { gestures_.pendingInsert = PendingInsert::None; });
+  connect(&document_, &FontDocument::fileChanged, this,
+          [this] { gestures_.pendingInsert = PendingInsert::None; });
   connect(&document_, &FontDocument::shapeChanged, this,
           [this, redrawIfCurrent](const GShape* shape, ShapeChange change) {
             if (change == ShapeChange::Restored) gestures_.pendingInsert = PendingInsert::None;
@@ -71,6 +73,8 @@ CanvasPanel::CanvasPanel(FontDocument& document, ReferenceUnderlay& reference, Q
   connect(&document_, &FontDocument::metricsChanged, this, redraw);
   connect(&reference_, &ReferenceUnderlay::changed, this, redraw);
 }
+
+CanvasPanel::~CanvasPanel() = default;
 
 GridLayout CanvasPanel::layout() const {
   GridLayout layout;
@@ -94,6 +98,11 @@ void CanvasPanel::setShowPenUpTrack(bool shown) {
 
 void CanvasPanel::setShowPoints(bool shown) {
   showPoints_ = shown;
+  repaint();
+}
+
+void CanvasPanel::setPreview(std::unique_ptr<GShape> shape) {
+  preview_ = std::move(shape);
   repaint();
 }
 

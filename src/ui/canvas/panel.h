@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "editing/edit_result.h"
 #include "editing/grid_layout.h"
@@ -23,6 +24,7 @@ class CanvasPanel : public QWidget {
   Q_OBJECT
  public:
   CanvasPanel(FontDocument& document, ReferenceUnderlay& reference, QWidget* parent = nullptr);
+  ~CanvasPanel() override;
 
   std::function<void(const QMouseEvent&)> onMouseDown;
   std::function<void(const QMouseEvent&)> onMouseMove;
@@ -51,6 +53,10 @@ class CanvasPanel : public QWidget {
   bool showsPoints() const { return showPoints_; }
   void setShowPenUpTrack(bool shown);
   void setShowPoints(bool shown);
+  // A changed copy of the current character, drawn in its place over the character itself in
+  // grey while the change is being chosen; null takes it away.
+  void setPreview(std::unique_ptr<GShape> shape);
+  const GShape* preview() const { return preview_.get(); }
 
  signals:
   // The grid position under the pointer, for the coordinate display.
@@ -77,4 +83,5 @@ class CanvasPanel : public QWidget {
   uint32_t gestureCount_ = 0;  // left presses: tells one drag from the next
   bool showPenUpTrack_ = false;
   bool showPoints_ = true;
+  std::unique_ptr<GShape> preview_;
 };

@@ -3,8 +3,8 @@
 #include "ui/canvas/panel.h"
 #include "ui/canvas/shape_painter.h"
 #include "ui/document/font_document.h"
-#include "ui/shared/form_font.h"
 #include "ui/reference/reference_underlay.h"
+#include "ui/shared/form_font.h"
 
 namespace {
 
@@ -12,21 +12,29 @@ const QColor kMajorLine(128, 128, 128);
 const QColor kMinorLine(192, 192, 192);
 const QColor kLabel(0, 0, 0);
 const QColor kRubberBand(0, 0, 0);
+const QColor kBeforePreview(176, 176, 176);
 
 QPoint toQPoint(GridLayout::Pixel p) { return {p.x, p.y}; }
 
 }  // namespace
 
-// The underlay, the grid, the current character and the rubber band, in that order.
+// The underlay, the grid, the current character (or its preview over it) and the rubber band,
+// in that order.
 void CanvasPanel::paint(QPainter& canvas) const {
   const GridLayout grid = layout();
-  reference_.draw(canvas, grid, palette().color(QPalette::Window));
+  const QColor background = palette().color(QPalette::Window);
+  reference_.draw(canvas, grid, background);
   drawGrid(canvas, grid);
   if (const GShape* shape = document_.currentShape(); shape && grid.usable()) {
     const GridLayout::Pixel origin = grid.gridToPixel(0, 0);
     ShapePainter painter(canvas, {static_cast<double>(origin.x), static_cast<double>(origin.y),
                                   static_cast<double>(grid.cellSize)});
-    painter.draw(*shape, {showPenUpTrack_, showPoints_, palette().color(QPalette::Window)});
+    if (preview_) {
+      painter.draw(*shape, {false, false, background, kBeforePreview});
+      painter.draw(*preview_, {showPenUpTrack_, false, background});
+    } else {
+      painter.draw(*shape, {showPenUpTrack_, showPoints_, background});
+    }
   }
   drawRubberBand(canvas);
 }

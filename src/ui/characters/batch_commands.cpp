@@ -77,10 +77,16 @@ void BatchCommands::apply(const QString& name, const Selected& selection,
 void BatchCommands::transform() {
   const Selected selection = selected();
   if (selection.shapes.empty()) return;
-  const std::optional<Transform> chosen = prompts_.askTransform(lastTransform_);
+  const GridRange range = GridRange::of(*document_.file());
+  const GShape* current = document_.currentShape();
+  const auto preview = [&](const Transform& shown) {
+    if (!showPreview || !current) return;
+    showPreview(std::move(transformShapes({current}, shown, range, OutOfRange::Report).after[0]));
+  };
+  const std::optional<Transform> chosen = prompts_.askTransform(lastTransform_, preview);
+  if (showPreview) showPreview(nullptr);
   if (!chosen) return;
   lastTransform_ = *chosen;
-  const GridRange range = GridRange::of(*document_.file());
   BatchResult result = transformShapes(selection.shapes, *chosen, range, OutOfRange::Report);
   if (!result.outOfRange.empty()) {
     const QString text =

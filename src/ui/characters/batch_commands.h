@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,6 +19,10 @@ class Prompts;
 class BatchCommands {
  public:
   BatchCommands(FontDocument& document, Prompts& prompts);
+
+  // Shows the current character as the 变换 dialog would leave it, or nothing (null) when the
+  // dialog has closed.
+  std::function<void(std::unique_ptr<GShape>)> showPreview;
 
   void transform();
   void centre();

@@ -13,14 +13,14 @@
 #include "ui/characters/character_list.h"
 #include "ui/document/font_document.h"
 #include "ui/drafting/draft_commands.h"
-#include "ui/shared/choice_group.h"
 #include "ui/main/file_commands.h"
-#include "ui/shared/file_names.h"
 #include "ui/main/font_setup.h"
-#include "ui/shared/form_font.h"
 #include "ui/main/settings.h"
 #include "ui/main/window_layout.h"
 #include "ui/reference/reference_underlay.h"
+#include "ui/shared/choice_group.h"
+#include "ui/shared/file_names.h"
+#include "ui/shared/form_font.h"
 
 TFmMain::TFmMain(std::unique_ptr<Prompts> prompts, QWidget* parent)
     : QMainWindow(parent),
@@ -61,6 +61,9 @@ void TFmMain::createCommands() {
   fileCommands = new FileCommands(*fontDocument, *prompts, *settings, this);
   draftCommands = new DraftCommands(*fontDocument, *prompts, *reference, this);
   batchCommands = std::make_unique<BatchCommands>(*fontDocument, *prompts);
+  batchCommands->showPreview = [this](std::unique_ptr<GShape> shape) {
+    Panel->setPreview(std::move(shape));
+  };
 }
 
 void TFmMain::showShapeFile(std::unique_ptr<GShpFile> file, const std::string& path) {

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -156,8 +156,12 @@ std::optional<Prompts::FontSetupChoice> QtPrompts::askFontSetup(const FontSetupC
                          static_cast<uint8_t>(sizes->currentIndex())};
 }
 
-std::optional<Transform> QtPrompts::askTransform(const Transform& proposed) {
-  QDialog dialog(QApplication::activeWindow());
+// The dialog stands at the window's right, over the side panel, so the canvas it previews on
+// stays in view.
+std::optional<Transform> QtPrompts::askTransform(const Transform& proposed,
+                                                 const TransformPreview& preview) {
+  QWidget* window = QApplication::activeWindow();
+  QDialog dialog(window);
   dialog.setWindowTitle(QStringLiteral("变换"));
   const auto spin = [&dialog](int value) {
     auto* box = new QSpinBox(&dialog);
@@ -192,22 +196,39 @@ std::optional<Transform> QtPrompts::askTransform(const Transform& proposed) {
   form->addRow(QStringLiteral("缩放中心："), origin);
   form->addRow(QStringLiteral("倾斜角度："), slant);
   form->addRow(buttons);
+
+  const auto shown = [&] {
+    Transform chosen;
+    chosen.dx = dx->value();
+    chosen.dy = dy->value();
+    chosen.scaleXPercent = sx->value();
+    chosen.scaleYPercent = sy->value();
+    chosen.origin = origin->currentIndex() == 0 ? Transform::Origin::CellMiddle
+                                                : Transform::Origin::BaselineLeft;
+    chosen.slantDegrees = slant->value();
+    return chosen;
+  };
+  const auto showPreview = [&] { preview(shown()); };
+  for (QSpinBox* box : {dx, dy}) QObject::connect(box, &QSpinBox::valueChanged, showPreview);
+  for (QDoubleSpinBox* box : {sx, sy, slant})
+    QObject::connect(box, &QDoubleSpinBox::valueChanged, showPreview);
+  QObject::connect(origin, &QComboBox::currentIndexChanged, showPreview);
+  showPreview();
+
+  if (window) {
+    dialog.adjustSize();
+    const QRect frame = window->geometry();
+    dialog.move(frame.right() - dialog.width() - 40, frame.top() + 80);
+  }
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  Transform chosen;
-  chosen.dx = dx->value();
-  chosen.dy = dy->value();
-  chosen.scaleXPercent = sx->value();
-  chosen.scaleYPercent = sy->value();
-  chosen.origin =
-      origin->currentIndex() == 0 ? Transform::Origin::CellMiddle : Transform::Origin::BaselineLeft;
-  chosen.slantDegrees = slant->value();
-  return chosen;
+  return shown();
 }
 
 std::optional<Prompts::DraftChoice> QtPrompts::askDraft(const DraftChoice& proposed, bool batch,
-                                                       const QString& strokeDataMissing) {
+                                                        const QString& strokeDataMissing) {
   QDialog dialog(QApplication::activeWindow());
-  dialog.setWindowTitle(batch ? QStringLiteral("批量生成笔画") : QStringLiteral("从参考字体生成笔画"));
+  dialog.setWindowTitle(batch ? QStringLiteral("批量生成笔画")
+                              : QStringLiteral("从参考字体生成笔画"));
   auto* form = new QVBoxLayout(&dialog);
   const auto choices = [&](const QString& title, const QStringList& items, int chosen) {
     auto* box = new QGroupBox(title, &dialog);
@@ -222,12 +243,11 @@ std::optional<Prompts::DraftChoice> QtPrompts::askDraft(const DraftChoice& propo
     form->addWidget(box);
     return group;
   };
-  QButtonGroup* modes = choices(
-      QStringLiteral("生成方式"),
-      {QStringLiteral("中心线（沿参考字体笔画中间的单线）"),
-       QStringLiteral("轮廓（参考字体字形的外轮廓线）"),
-       QStringLiteral("笔顺数据（楷体风格，按书写笔顺）")},
-      proposed.mode);
+  QButtonGroup* modes = choices(QStringLiteral("生成方式"),
+                                {QStringLiteral("中心线（沿参考字体笔画中间的单线）"),
+                                 QStringLiteral("轮廓（参考字体字形的外轮廓线）"),
+                                 QStringLiteral("笔顺数据（楷体风格，按书写笔顺）")},
+                                proposed.mode);
   QAbstractButton* strokeData = modes->button(DraftChoice::strokeData);
   if (strokeDataMissing.isEmpty()) {
     strokeData->setToolTip(
@@ -260,8 +280,7 @@ namespace {
 class ProgressDialog : public Prompts::Progress {
  public:
   ProgressDialog(const QString& text, int total)
-      : dialog_(text, QStringLiteral("取消"), 0, total, QApplication::activeWindow()),
-        text_(text) {
+      : dialog_(text, QStringLiteral("取消"), 0, total, QApplication::activeWindow()), text_(text) {
     dialog_.setWindowTitle(title());
     dialog_.setWindowModality(Qt::WindowModal);
     dialog_.setMinimumDuration(0);

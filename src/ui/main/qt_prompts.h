@@ -18,7 +18,8 @@ class QtPrompts : public Prompts {
   std::optional<FontSetupChoice> askFontSetup(const FontSetupChoice& proposed) override;
   std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool batch,
                                       const QString& strokeDataMissing) override;
-  std::optional<Transform> askTransform(const Transform& proposed) override;
+  std::optional<Transform> askTransform(const Transform& proposed,
+                                         const TransformPreview& preview) override;
   std::unique_ptr<Progress> showProgress(const QString& text, int total) override;
   void showAbout(const VersionInfo& versionInfo) override;
   void openDocument(const QString& path, const QString& workingDirectory) override;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,8 +71,11 @@ class Prompts {
   virtual std::optional<DraftChoice> askDraft(const DraftChoice& proposed, bool batch,
                                               const QString& strokeDataMissing) = 0;
   // The 变换 dialog: a move, a scale about a chosen origin and a slant for the selected
-  // characters; nothing when cancelled.
-  virtual std::optional<Transform> askTransform(const Transform& proposed) = 0;
+  // characters; nothing when cancelled. `preview` is called with what the dialog shows when it
+  // opens and whenever the user changes it, so the result can be shown while it is chosen.
+  using TransformPreview = std::function<void(const Transform&)>;
+  virtual std::optional<Transform> askTransform(const Transform& proposed,
+                                                const TransformPreview& preview) = 0;
   // A modal display of long work: `done` of the total so far; update says whether the user
   // wants it to go on (false: cancelled). The display closes when it is destroyed.
   class Progress {

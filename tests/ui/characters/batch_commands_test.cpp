@@ -55,6 +55,15 @@ TEST_F(BatchCommandsTest, TheOverviewSelectsManyAsTheDocumentsSelection) {
   clickCell(5, Qt::ShiftModifier);
   EXPECT_EQ(selection(), (std::vector<uint16_t>{'B', 'D', 'E', 'F'}));
   EXPECT_EQ(child<QLabel>("selectionPane")->text(), QStringLiteral("已选 4 个字符"));
+  // A rubber band dragged from B's cell to D's selects the cells it touches, and nothing else.
+  const QPoint from = view->visualRect(model->index(1)).center();
+  const QPoint to = view->visualRect(model->index(3)).center();
+  ASSERT_EQ(from.y(), to.y());
+  QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, from);
+  QTest::mouseMove(view->viewport(), (from + to) / 2);
+  QTest::mouseMove(view->viewport(), to);
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, to);
+  EXPECT_EQ(selection(), (std::vector<uint16_t>{'B', 'C', 'D'}));
   // Ctrl+A over the overview selects every cell, where elsewhere it is Save As.
   view->setFocus();
   QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
@@ -95,6 +104,57 @@ TEST_F(BatchCommandsTest, SlantChangesTheSelectedOnlyAndOverflowCancelsCleanly) 
   EXPECT_TRUE(prompts->questions[0].contains(QStringLiteral("F")));
   EXPECT_EQ(TFmMainProbe::document(*window).undoStack()->count(), steps);
   EXPECT_EQ(bytes(), before);
+}
+
+// Whether the canvas shows `colour` within a pixel of grid position (x, y).
+bool canvasShows(CanvasPanel& canvas, double x, double y, const QColor& colour) {
+  const QImage image = canvas.grab().toImage();
+  const GridLayout grid = canvas.layout();
+  const GridLayout::Pixel origin = grid.gridToPixel(0, 0);
+  const QPoint at(static_cast<int>(origin.x + x * grid.cellSize),
+                  static_cast<int>(origin.y - y * grid.cellSize));
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      if (image.pixelColor(at + QPoint(dx, dy)) == colour) return true;
+  return false;
+}
+
+// While the dialog is open the canvas shows the current character as the transform would
+// leave it, red over the character itself in grey, and the font is not touched; the preview
+// goes when the dialog closes, whether it was taken or cancelled.
+TEST_F(BatchCommandsTest, TheTransformIsPreviewedOnTheCanvasWhileChosen) {
+  CanvasPanel& canvas = TFmMainProbe::canvas(*window);
+  const QColor red(255, 0, 0), grey(176, 176, 176);
+  clickCell(1);
+  clickCell(2, Qt::ControlModifier);  // B and C selected, C current
+  const std::string before = bytes();
+  Transform move;
+  move.dx = 10;
+  prompts->transforms.push_back(move);
+  prompts->transforms.push_back(std::nullopt);
+  prompts->whileTransformShown = [&] {
+    ASSERT_NE(canvas.preview(), nullptr);
+    EXPECT_EQ(inkBoxOf(*canvas.preview()).left, 14);
+    // The middle of the stroke (4,0)-(8,10), and of the same moved.
+    EXPECT_TRUE(canvasShows(canvas, 16, 5, red));
+    EXPECT_TRUE(canvasShows(canvas, 6, 5, grey));
+    EXPECT_EQ(bytes(), before);
+  };
+  trigger("NMTransform");
+  EXPECT_EQ(canvas.preview(), nullptr);
+  EXPECT_TRUE(canvasShows(canvas, 16, 5, red));
+  EXPECT_FALSE(canvasShows(canvas, 6, 5, grey));
+  EXPECT_EQ(inkBoxOf(*TFmMainProbe::shapeFile(*window)->findShape('B')).left, 14);
+
+  // Asked again, the dialog proposes the last transform, and a cancel leaves all as it was.
+  const std::string moved = bytes();
+  prompts->whileTransformShown = [&] {
+    ASSERT_NE(canvas.preview(), nullptr);
+    EXPECT_EQ(inkBoxOf(*canvas.preview()).left, 24);
+  };
+  trigger("NMTransform");
+  EXPECT_EQ(canvas.preview(), nullptr);
+  EXPECT_EQ(bytes(), moved);
 }
 
 TEST_F(BatchCommandsTest, CentreWidthAndDeleteAreOneStepEach) {
