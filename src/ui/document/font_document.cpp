@@ -30,7 +30,6 @@ uint8_t FontDocument::setGridMetrics(uint8_t above, uint8_t below) {
 }
 
 void FontDocument::setFile(std::unique_ptr<GShpFile> file, const std::string& path) {
-  current_.reset();
   currentShape_ = nullptr;
   selection_.clear();
   file_ = std::move(file);
@@ -51,10 +50,8 @@ void FontDocument::setPath(const std::string& path) {
 void FontDocument::makeCurrent(GShape* shape) {
   currentShape_ = shape;
   if (shape) {
-    current_ = shape->code();
     currentChar_ = shape->listText();
   } else {
-    current_.reset();
     currentChar_.clear();
   }
   const bool selected = selectCurrent();
@@ -63,10 +60,22 @@ void FontDocument::makeCurrent(GShape* shape) {
 }
 
 bool FontDocument::selectCurrent() {
-  if (!current_) return false;
-  if (std::binary_search(selection_.begin(), selection_.end(), *current_)) return false;
-  selection_.assign(1, *current_);
+  if (!currentShape_) return false;
+  const uint16_t code = currentShape_->code();
+  if (std::binary_search(selection_.begin(), selection_.end(), code)) return false;
+  selection_.assign(1, code);
   return true;
+}
+
+std::optional<uint16_t> FontDocument::current() const {
+  if (!currentShape_) return std::nullopt;
+  return currentShape_->code();
+}
+
+std::optional<uint16_t> FontDocument::codeHeld(const std::string& text) const {
+  const std::optional<uint16_t> code = GShape::codeOfListText(text);
+  if (!file_ || !code || !file_->hasShape(*code)) return std::nullopt;
+  return code;
 }
 
 void FontDocument::setCurrent(std::optional<uint16_t> code) {
@@ -79,19 +88,16 @@ void FontDocument::pick(std::optional<uint16_t> code) {
 }
 
 bool FontDocument::pickText(const std::string& text) {
-  const std::optional<uint16_t> code = GShape::codeOfListText(text);
-  const bool found = file_ && code && file_->hasShape(*code);
-  pick(found ? code : current_);
-  return found;
+  const std::optional<uint16_t> code = codeHeld(text);
+  pick(code ? code : current());
+  return code.has_value();
 }
 
 void FontDocument::showText(const std::string& text) {
-  const std::optional<uint16_t> code = GShape::codeOfListText(text);
-  if (file_ && code && file_->hasShape(*code)) {
+  if (const std::optional<uint16_t> code = codeHeld(text)) {
     setCurrent(code);
     return;
   }
-  current_.reset();
   currentShape_ = nullptr;
   currentChar_ = text;
   emit currentChanged();
@@ -131,7 +137,6 @@ void FontDocument::metricsEdited() {
 // The current character may be one of those removed: nothing is current while the views
 // show the characters anew.
 void FontDocument::shapesEdited(std::optional<uint16_t> pickCode) {
-  current_.reset();
   currentShape_ = nullptr;
   const size_t selected = selection_.size();
   std::erase_if(selection_, [this](uint16_t code) { return !file_->hasShape(code); });

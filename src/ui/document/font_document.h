@@ -46,7 +46,7 @@ class FontDocument : public QObject {
   bool isModified() const { return modified_; }
 
   // The current character's code and shape (none: nothing is current).
-  std::optional<uint16_t> current() const { return current_; }
+  std::optional<uint16_t> current() const;
   GShape* currentShape() const { return currentShape_; }
   // The list bytes of the last current character. They outlive the shape: they name the last
   // character for the settings file and the next Open.
@@ -130,8 +130,11 @@ class FontDocument : public QObject {
 
  private:
   void makeCurrent(GShape* shape);
-  // Selects `code` alone unless the selection holds it already; true when that changed it.
+  // Selects the current character alone unless the selection holds it already; true when
+  // that changed it.
   bool selectCurrent();
+  // The code whose list bytes are `text` when the font holds that character.
+  std::optional<uint16_t> codeHeld(const std::string& text) const;
   void updateModified();
 
   std::unique_ptr<GShpFile> file_;
@@ -139,7 +142,6 @@ class FontDocument : public QObject {
   QUndoStack* undoStack_;
   bool modified_ = false;
   bool changedOutsideSteps_ = false;
-  std::optional<uint16_t> current_;
   GShape* currentShape_ = nullptr;  // belongs to file_
   std::string currentChar_;
   std::vector<uint16_t> selection_;

@@ -223,18 +223,18 @@ void DraftCommands::finishBatch() {
   if (!batch->shown->update(batch->progress.done)) batch->progress.cancelled = true;
   batch->shown.reset();
   if (!batch->progress.cancelled) {
-    if (batch->watcher.result().empty()) {
+    const std::vector<DraftedGlyph> drafted = batch->watcher.future().takeResult();
+    if (drafted.empty()) {
       prompts_.showError(QString::fromStdString(batch->error));
     } else if (document_.file() == batch->file) {
-      putBatch(*batch);
+      putBatch(*batch, drafted);
     }
   }
   emit batchFinished();
 }
 
-void DraftCommands::putBatch(const Batch& batch) {
+void DraftCommands::putBatch(const Batch& batch, const std::vector<DraftedGlyph>& drafted) {
   GShpFile& file = *document_.file();
-  const std::vector<DraftedGlyph> drafted = batch.watcher.result();
   std::vector<OutlineCommand::Replaced> replaced;
   QStringList lacking;
   bool currentDrafted = false;

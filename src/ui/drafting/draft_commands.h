@@ -10,6 +10,7 @@
 
 class FontDocument;
 class ReferenceUnderlay;
+struct DraftedGlyph;
 struct FaceFile;
 struct GlyphPlacement;
 
@@ -55,8 +56,9 @@ class DraftCommands : public QObject {
   // The file indices of the characters the batch drafts.
   std::vector<int> charactersOf(Prompts::DraftChoice::Scope scope);
   void finishBatch();
-  // The drafted characters that are still where the batch found them, as one step.
-  void putBatch(const Batch& batch);
+  // The drafted characters (one per character of the batch) that are still where the batch
+  // found them, as one step.
+  void putBatch(const Batch& batch, const std::vector<DraftedGlyph>& drafted);
 
   FontDocument& document_;
   Prompts& prompts_;
