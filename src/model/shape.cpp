@@ -198,8 +198,8 @@ GPoint* GShape::pointAt(int32_t x, int32_t y) {
   return nullptr;
 }
 
-void GShape::removeRepeats() {
-  if (path_.empty()) return;
+bool GShape::removeRepeats() {
+  if (path_.empty()) return false;
   size_t kept = 1;
   for (size_t i = 1; i < path_.size(); ++i) {
     if (GPoint::samePlace(*path_[i], *path_[kept - 1])) {
@@ -208,7 +208,9 @@ void GShape::removeRepeats() {
     }
     path_[kept++] = path_[i];
   }
+  const bool dropped = kept < path_.size();
   path_.resize(kept);
+  return dropped;
 }
 
 GShape& GShape::copyFrom(const GShape& other) {

@@ -111,7 +111,8 @@ class GShape {
   void selectInRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
   bool hasPointAt(int32_t x, int32_t y) const;
   GPoint* pointAt(int32_t x, int32_t y);
-  void removeRepeats();
+  // Drops every point standing where the point before it stands; true when any was dropped.
+  bool removeRepeats();
   GShape& copyFrom(const GShape& other);
 
  private:

@@ -208,7 +208,10 @@ void GShpFile::fillList(std::vector<std::string>& lines) const {
   for (const auto& s : *shapes_) lines.push_back(s->listText());
 }
 
-void GShpFile::removeAllRepeats() {
-  if (!shapes_) return;
-  for (const auto& s : *shapes_) s->removeRepeats();
+std::vector<GShape*> GShpFile::removeAllRepeats() {
+  std::vector<GShape*> changed;
+  if (!shapes_) return changed;
+  for (const auto& s : *shapes_)
+    if (s->removeRepeats()) changed.push_back(s.get());
+  return changed;
 }

@@ -71,7 +71,8 @@ class GShpFile {
   int indexOf(const GShape* s) const;
   // Replaces the lines by the list text of every shape; untouched without a list.
   void fillList(std::vector<std::string>& lines) const;
-  void removeAllRepeats();
+  // Drops the repeated points of every shape; the shapes that lost any.
+  std::vector<GShape*> removeAllRepeats();
 
   // The largest file read; a font of every GB2312 character takes a few MB.
   static constexpr size_t maxFileBytes = size_t{64} * 1024 * 1024;

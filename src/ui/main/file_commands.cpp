@@ -153,8 +153,11 @@ void FileCommands::saveTo(const std::string& target) {
   GShape* current = document_.currentShape();
   const std::string fontNameBefore = file.fontName();
   file.setFontName(fontNameOf(target));
-  file.removeAllRepeats();
-  // The source view shows the shortened definition, also when a save below fails.
+  const std::vector<GShape*> shortened = file.removeAllRepeats();
+  // The views show the shortened characters (the source view the current one's definition,
+  // whatever it last showed), also when a save below fails.
+  for (GShape* shape : shortened)
+    if (shape != current) document_.shapeEdited(shape, ShapeChange::Points);
   if (current) document_.shapeEdited(current, ShapeChange::PointsShown);
   try {
     file.save(target);

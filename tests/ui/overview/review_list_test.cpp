@@ -63,6 +63,7 @@ TEST_F(ReviewListTest, FlaggedWorstFirstSeenUntilChangedAndKeptBesideTheFont) {
   // Saved, closed and opened again, the mark stays; the font's own bytes hold none of it.
   // Saving drops the repeated point of Ｂ: read back, it draws nothing.
   trigger("NMSave");
+  EXPECT_EQ(rows(), (std::vector<uint16_t>{0xA3C1, 0xA3C2, 0xD6D0}));
   ASSERT_TRUE(std::filesystem::exists(path + ".review"));
   EXPECT_EQ(readBytes(path).find("REVIEW"), std::string::npos);
   trigger("NMClose");
