@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "formats/hershey_format.h"
-#include "formats/reader_language.h"
+#include "platform/reader_language.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "formats/lff_format.h"
-#include "formats/reader_language.h"
+#include "platform/reader_language.h"
 #include "platform/text_lines.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include <thread>
 #include <utility>
 
+#include "platform/reader_language.h"
 #include "platform/text_lines.h"
 
 namespace {
@@ -14,6 +15,11 @@ namespace {
 struct RecordFault : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+RecordFault outOfRange(int32_t item) {
+  return RecordFault(inReaderLanguage(std::to_string(item) + " 超出范围",
+                                      std::to_string(item) + " is out of range"));
+}
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -50,7 +56,8 @@ std::optional<int32_t> numberOf(std::string_view item) {
 // An item that stands for one byte: -128 to 255, a negative one as its two's complement.
 char byteOf(int32_t item) {
   if (item < -128 || item > 255)
-    throw RecordFault(std::to_string(item) + " does not fit in a byte");
+    throw RecordFault(inReaderLanguage(std::to_string(item) + " 超出一个字节的范围",
+                                       std::to_string(item) + " does not fit in a byte"));
   return static_cast<char>(item);
 }
 
@@ -104,7 +111,11 @@ void readItem(std::string_view raw, std::vector<int32_t>& items) {
   if (!tooLong && taken.empty()) return;
   const std::optional<int32_t> n = tooLong ? std::nullopt : numberOf(taken);
   if (!n)
-    throw RecordFault("\"" + std::string(taken) + (tooLong ? "..." : "") + "\" is not a number");
+    if (!n) {
+      const std::string shown = std::string(taken) + (tooLong ? "..." : "");
+      throw RecordFault(
+          inReaderLanguage("“" + shown + "”不是数字", "\"" + shown + "\" is not a number"));
+    }
   items.push_back(*n);
 }
 
@@ -148,7 +159,9 @@ class ProgramCompiler {
   std::string compile() {
     for (;;) {
       const int32_t code = take();
-      if (code < 0 || code > 255) throw RecordFault(std::to_string(code) + " is not a code");
+      if (code < 0 || code > 255)
+        throw RecordFault(inReaderLanguage(std::to_string(code) + " 不是代码",
+                                           std::to_string(code) + " is not a code"));
       put(code);
       if (code == 0) return std::move(bytes_);
       operands(static_cast<uint8_t>(code));
@@ -220,18 +233,20 @@ class ProgramCompiler {
   void octant() {
     const int32_t octants = take();
     if (octants < -127 || octants > 255) {
-      throw RecordFault(std::to_string(octants) + " is out of range");
+      throw RecordFault(outOfRange(octants));
     }
     bytes_ += static_cast<char>(octants < 0 ? 0x80 | -octants : octants);
   }
 
   int32_t take() {
-    if (next_ == items_.size()) throw RecordFault("the definition ends before its end code 0");
+    if (next_ == items_.size())
+      throw RecordFault(inReaderLanguage("定义在结束代码 0 之前就结束了",
+                                         "the definition ends before its end code 0"));
     return items_[next_++];
   }
   void put(int32_t item) { bytes_ += byteOf(item); }
   void putWord(int32_t item) {
-    if (item < 0 || item > 0xFFFF) throw RecordFault(std::to_string(item) + " is out of range");
+    if (item < 0 || item > 0xFFFF) throw RecordFault(outOfRange(item));
     bytes_ += static_cast<char>(item >> 8);
     bytes_ += static_cast<char>(item & 0xFF);
   }
@@ -298,9 +313,13 @@ void takeFontHeader(CompiledFont& font, std::string_view name, const Record& rec
 // "*BIGFONT 4000,1,081,0FE": the shape count, then the number of ranges and the ranges.
 void readBigfontLine(std::string_view line, CompiledFont& font) {
   std::vector<int32_t> items = itemsOf(line.substr(std::string_view("*BIGFONT").size()));
-  if (items.size() < 2) throw RecordFault("the *BIGFONT line misses its escape ranges");
+  const auto missing = [] {
+    return RecordFault(
+        inReaderLanguage("*BIGFONT 行缺少转义范围", "the *BIGFONT line misses escape ranges"));
+  };
+  if (items.size() < 2) throw missing();
   const size_t ranges = static_cast<size_t>(std::max(items[1], 0));
-  if (items.size() < 2 + 2 * ranges) throw RecordFault("the *BIGFONT line misses escape ranges");
+  if (items.size() < 2 + 2 * ranges) throw missing();
   for (size_t i = 0; i < ranges; ++i) {
     font.escapeRanges.emplace_back(static_cast<uint16_t>(items[2 + 2 * i]),
                                    static_cast<uint16_t>(items[3 + 2 * i]));
@@ -382,7 +401,9 @@ CompiledSource compileShapeSource(std::string_view text) {
       }
       code = numberOf(fields.number);
       if (!code || *code < 0 || *code > 0xFFFF) {
-        throw RecordFault("\"" + std::string(fields.number) + "\" is not a shape number");
+        throw RecordFault(
+            inReaderLanguage("“" + std::string(fields.number) + "”不是形编号",
+                             "\"" + std::string(fields.number) + "\" is not a shape number"));
       }
       if (*code == 0 && font.kind != CompiledKind::unifont) {
         takeFontHeader(font, fields.name, record);

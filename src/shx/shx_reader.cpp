@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/reader_language.h"
 #include "shx/shx_file.h"
 
 namespace {
@@ -34,7 +35,9 @@ class ByteReader {
  private:
   void need(size_t n) const {
     if (!has(n))
-      fail("the file ends at byte " + std::to_string(bytes_.size()) + " inside its index");
+      fail(inReaderLanguage(
+          "文件在索引中的第 " + std::to_string(bytes_.size()) + " 字节处结束",
+          "the file ends at byte " + std::to_string(bytes_.size()) + " inside its index"));
   }
 
   std::string_view bytes_;
@@ -153,7 +156,9 @@ CompiledFont readShx(std::string_view bytes, const std::string& sourceName) {
     ByteReader in(bytes, sourceName, bigfontSignature.size());
     readBigfont(font, bytes, in);
   } else {
-    throw ShxReadError(sourceName, "not a compiled shape file of a kind this program reads");
+    throw ShxReadError(sourceName,
+                       inReaderLanguage("不是本程序能读的编译形文件",
+                                        "not a compiled shape file of a kind this program reads"));
   }
   return font;
 }

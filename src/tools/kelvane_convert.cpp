@@ -39,7 +39,7 @@
 #include "editing/batch_transform.h"
 #include "editing/character_sets.h"
 #include "formats/font_formats.h"
-#include "formats/reader_language.h"
+#include "platform/reader_language.h"
 #include "platform/gbk_unicode.h"
 #include "platform/local_date.h"
 #include "platform/path_names.h"

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/reader_language.h"
 #include "platform/text_lines.h"
 #include "shapefile/shpfile.h"
 #include "shx/shape_source.h"
@@ -56,6 +57,7 @@ int compile(const std::string& input, const std::string& output) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  writeReaderProblemsInEnglish(true);  // as every other text of this program
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];

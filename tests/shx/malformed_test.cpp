@@ -106,7 +106,7 @@ TEST(MalformedCompiledFiles, AreRefusedOrReadAsFarAsTheyGo) {
     readShx("AutoCAD-86 pictures 1.0\r\n\x1a", "f.shx");
     FAIL();
   } catch (const ShxReadError& e) {
-    EXPECT_STREQ(e.what(), "\"f.shx\": not a compiled shape file of a kind this program reads");
+    EXPECT_STREQ(e.what(), "\"f.shx\": 不是本程序能读的编译形文件");
   }
 }
 
@@ -127,9 +127,9 @@ TEST(ShapeSources, CompileEveryItemFormAndReportBadRecordsByLine) {
   ASSERT_EQ(source.problems.size(), 3u);
   EXPECT_EQ(source.problems[0].line, 7);
   EXPECT_EQ(source.problems[0].code, 66);
-  EXPECT_EQ(source.problems[0].what, "300 does not fit in a byte");
-  EXPECT_EQ(source.problems[1].what, "\"x\" is not a number");
-  EXPECT_EQ(source.problems[2].what, "the definition ends before its end code 0");
+  EXPECT_EQ(source.problems[0].what, "300 超出一个字节的范围");
+  EXPECT_EQ(source.problems[1].what, "“x”不是数字");
+  EXPECT_EQ(source.problems[2].what, "定义在结束代码 0 之前就结束了");
 }
 
 // A source large enough to be compiled on two threads keeps its shapes and its problems in

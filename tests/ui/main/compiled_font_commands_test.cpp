@@ -77,7 +77,7 @@ TEST_F(FileCommandTest, ImportReportsWhatItDrewDifferently) {
       QStringLiteral("已导入 1 个字符。其中 1 个字符的形与原文件不完全相同。1 个字符未能读入。"));
   EXPECT_EQ(prompts->reports.at(1),
             QStringLiteral("41 (A)：1 段圆弧化为线段，2 个点取整到网格\n"
-                           "第 3 行 42 (B)：未能读入（300 does not fit in a byte）"));
+                           "第 3 行 42 (B)：未能读入（300 超出一个字节的范围）"));
 }
 
 // A single-line font of another format: the new font takes the kind and grid chosen, here
@@ -120,7 +120,7 @@ TEST_F(FileCommandTest, ImportOfAUnifontNamesWhatGbkCannotHold) {
   EXPECT_EQ(prompts->reports.at(0),
             QStringLiteral("已导入 1 个字符。1 个字符未能读入。1 个字符GBK中没有，已略去。"));
   EXPECT_EQ(prompts->reports.at(1),
-            QStringLiteral("第 7 行 U+4E8C (二)：未能读入（300 does not fit in a byte）\n"
+            QStringLiteral("第 7 行 U+4E8C (二)：未能读入（300 超出一个字节的范围）\n"
                            "U+AC00 (가)：GBK中没有这个字符"));
 }
 

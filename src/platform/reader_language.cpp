@@ -1,4 +1,4 @@
-#include "formats/reader_language.h"
+#include "platform/reader_language.h"
 
 #include <atomic>
 
