@@ -96,6 +96,29 @@ int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void*
   return 0;
 }
 
+// A hanzi whose face draws it a little taller or wider than the square (合's roof, 永's dot)
+// would put its tips a unit outside the cell once rounded; those tips are brought onto the
+// cell's edge. What reaches further out is the face's design and stays, for the user to see.
+void keepTipsInCell(std::vector<GridStroke>& strokes, DraftGrid grid) {
+  constexpr int32_t kTip = 1;
+  const int32_t side = grid.above + grid.below;
+  const auto pulledIn = [](int32_t v, int32_t low, int32_t high) {
+    if (v < low && v >= low - kTip) return low;
+    if (v > high && v <= high + kTip) return high;
+    return v;
+  };
+  for (GridStroke& stroke : strokes) {
+    for (GridPoint& p : stroke) {
+      p.x = pulledIn(p.x, 0, side);
+      p.y = pulledIn(p.y, -grid.below, grid.above);
+    }
+    const auto repeated = std::unique(stroke.begin(), stroke.end(), [](GridPoint a, GridPoint b) {
+      return a.x == b.x && a.y == b.y;
+    });
+    if (repeated - stroke.begin() >= 2) stroke.erase(repeated, stroke.end());
+  }
+}
+
 }  // namespace
 
 struct GlyphDrafter::Face {
@@ -281,12 +304,13 @@ DraftedGlyph GlyphDrafter::draft(char32_t unicode, bool doubleByte, DraftGrid gr
                        if (a.front().y != b.front().y) return a.front().y > b.front().y;
                        return a.front().x < b.front().x;
                      });
-    return drafted;
+  } else {
+    Bitmap bitmap;
+    PixelGrid place;
+    render(unicode, doubleByte, grid, 0, bitmap, place);
+    drafted.strokes = centreLineStrokes(bitmap, place);
   }
-  Bitmap bitmap;
-  PixelGrid place;
-  render(unicode, doubleByte, grid, 0, bitmap, place);
-  drafted.strokes = centreLineStrokes(bitmap, place);
+  if (doubleByte) keepTipsInCell(drafted.strokes, grid);
   return drafted;
 }
 

@@ -97,6 +97,7 @@ TEST_F(WenQuanYi, HanziFillTheirCellCentredWhereThePlacementSays) {
   std::vector<DraftRequest> sample;
   const std::vector<uint16_t> codes = gb2312HanziCodes();
   for (size_t i = 0; i < codes.size(); i += 65) sample.push_back({unicodeOfGbk(codes[i]), true});
+  sample.push_back({U'合', true});
   std::string error;
   const std::vector<DraftedGlyph> drafted =
       draftMany(faceFileOf("WenQuanYi Micro Hei"), sample, grid, DraftMode::CentreLine, 2, &error);
@@ -105,6 +106,9 @@ TEST_F(WenQuanYi, HanziFillTheirCellCentredWhereThePlacementSays) {
   for (const DraftedGlyph& d : drafted) {
     const std::optional<InkBox> box = inkBoxOf(d);
     ASSERT_TRUE(box);
+    // Tips the face draws past the square (合's roof) are kept on the cell's edge.
+    for (const GridStroke& stroke : d.strokes)
+      for (const GridPoint& p : stroke) ASSERT_TRUE(p.x >= 0 && p.x <= 48 && p.y >= 0 && p.y <= 48);
     widths.push_back(box->width);
     heights.push_back(box->height);
     middlesX.push_back(box->middleX);
