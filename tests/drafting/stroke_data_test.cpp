@@ -137,35 +137,38 @@ TEST(StrokeData, TheFolderAndItsFiles) {
   EXPECT_FALSE(drafted[3].found);
 }
 
-// Data strokes on a 48 grid (48 / 1024 units a data unit): ticks under 1.5 units go, an end
-// short of a stroke by less than 1.5 units reaches it, one farther short does not, a stroke
-// shorter than a unit stays one, and the whole is centred on the advance.
+// Data strokes on a 48 grid, whose 885 data units about the data box's middle fill the cell:
+// ticks under 1.5 units go, an end short of a stroke by less than 1.5 units reaches it, one
+// farther short does not, a stroke shorter than a unit stays one, and the whole is centred on
+// the advance. A character reaching past those 885 units is made smaller to fit the cell.
 TEST(StrokeData, DataStrokesBecomePenPathsOnTheGrid) {
-  const double u = 1024.0 / 48;         // one grid unit in data units
-  const double y = 388 - 124 + 10 * u;  // ten units above the cell's middle... in data units
+  const double u = 885.0 / 48;  // one grid unit in data units
+  const auto at = [u](double row) { return 388 + (row - 24) * u; };
   const std::vector<Polyline> medians = {
-      {{4 * u, y - 1 * u}, {5 * u, y}, {44 * u, y}, {44.7 * u, y - 0.7 * u}},  // 横 with ticks
-      {{24 * u, y - 1 * u}, {24 * u, 4 * u - 124}},        // 竖 stopping a unit below the 横
-      {{10 * u, y - 3 * u}, {10 * u, 20 * u - 124}},       // 3 units below it
-      {{30 * u, 10 * u - 124}, {30.3 * u, 10 * u - 124}},  // a dot
+      {{3.3 * u, at(33.3)}, {4 * u, at(34)}, {44 * u, at(34)}, {44.7 * u, at(33.3)}},  // 横
+      {{24 * u, at(33)}, {24 * u, at(4)}},                // 竖 stopping a unit below the 横
+      {{10 * u, at(31)}, {10 * u, at(20)}},               // 3 units below it
+      {{30 * u, at(10)}, {30.3 * u, at(10)}},             // a dot
   };
   const DraftedGlyph drafted = draftFromMedians(medians, {48, 0});
   ASSERT_TRUE(drafted.found);
   EXPECT_EQ(drafted.advance, 48);
   ASSERT_EQ(drafted.strokes.size(), 4u);
-  const double shift = 24 - (4 + 44.7) / 2;  // the strokes' box centred on the advance
+  // The strokes' box, 3.3 to 44.7, is centred on the advance as it stands; the ticks go.
   const GridStroke& level = drafted.strokes[0];
   ASSERT_EQ(level.size(), 2u);
-  const int row = static_cast<int>(std::lround((y + 124) / u));
-  EXPECT_EQ(level[0].x, std::lround(5 + shift));
-  EXPECT_EQ(level[0].y, row);
-  EXPECT_EQ(level[1].x, std::lround(44 + shift));
-  EXPECT_EQ(drafted.strokes[1].front().y, row);      // carried on onto the 横
-  EXPECT_EQ(drafted.strokes[2].front().y, row - 3);  // too far: left as it is
+  EXPECT_EQ(level[0].x, 4);
+  EXPECT_EQ(level[0].y, 34);
+  EXPECT_EQ(level[1].x, 44);
+  EXPECT_EQ(drafted.strokes[1].front().y, 34);  // carried on onto the 横
+  EXPECT_EQ(drafted.strokes[2].front().y, 31);  // too far: left as it is
   EXPECT_EQ(drafted.strokes[3].size(), 2u);
-  const std::optional<InkBox> box = inkBoxOf(drafted);
-  ASSERT_TRUE(box);
-  EXPECT_NEAR(box->middleX, 24, 0.5);
+
+  // A 竖 from the data box's bottom to its top spans the cell.
+  const DraftedGlyph tall = draftFromMedians({{{512, -124}, {512, 900}}}, {48, 0});
+  ASSERT_EQ(tall.strokes.size(), 1u);
+  EXPECT_EQ(tall.strokes[0].front().y, 0);
+  EXPECT_EQ(tall.strokes[0].back().y, 48);
 }
 
 // Drafted strokes go into the data's order and direction, matched by where they lie.
