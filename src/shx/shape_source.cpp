@@ -110,12 +110,11 @@ void readItem(std::string_view raw, std::vector<int32_t>& items) {
   const std::string_view taken = trimmedBlanks({item, length});
   if (!tooLong && taken.empty()) return;
   const std::optional<int32_t> n = tooLong ? std::nullopt : numberOf(taken);
-  if (!n)
-    if (!n) {
-      const std::string shown = std::string(taken) + (tooLong ? "..." : "");
-      throw RecordFault(
-          inReaderLanguage("“" + shown + "”不是数字", "\"" + shown + "\" is not a number"));
-    }
+  if (!n) {
+    const std::string shown = std::string(taken) + (tooLong ? "..." : "");
+    throw RecordFault(
+        inReaderLanguage("“" + shown + "”不是数字", "\"" + shown + "\" is not a number"));
+  }
   items.push_back(*n);
 }
 
@@ -233,7 +232,7 @@ class ProgramCompiler {
   void octant() {
     const int32_t octants = take();
     if (octants < -127 || octants > 255) {
-      throw RecordFault(outOfRange(octants));
+      throw outOfRange(octants);
     }
     bytes_ += static_cast<char>(octants < 0 ? 0x80 | -octants : octants);
   }
@@ -246,7 +245,7 @@ class ProgramCompiler {
   }
   void put(int32_t item) { bytes_ += byteOf(item); }
   void putWord(int32_t item) {
-    if (item < 0 || item > 0xFFFF) throw RecordFault(outOfRange(item));
+    if (item < 0 || item > 0xFFFF) throw outOfRange(item);
     bytes_ += static_cast<char>(item >> 8);
     bytes_ += static_cast<char>(item & 0xFF);
   }

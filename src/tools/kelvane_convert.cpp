@@ -39,10 +39,10 @@
 #include "editing/batch_transform.h"
 #include "editing/character_sets.h"
 #include "formats/font_formats.h"
-#include "platform/reader_language.h"
 #include "platform/gbk_unicode.h"
 #include "platform/local_date.h"
 #include "platform/path_names.h"
+#include "platform/reader_language.h"
 #include "platform/text_lines.h"
 #include "shapefile/font_rules.h"
 
