@@ -156,6 +156,7 @@ void GShape::parseDefinition(std::string_view text, bool acrossLines) {
   DefinitionReader reader(text, acrossLines ? acrossLinesClasses : charClasses);
   uint8_t pen = 1;
   int32_t x = 0, y = 0;
+  bool followed = true;  // every move of the definition was taken into the points
   auto moveBy = [&](int32_t dx, int32_t dy) __attribute__((always_inline)) {
     x = wrappingAdd(x, dx);
     y = wrappingAdd(y, dy);
@@ -196,10 +197,19 @@ void GShape::parseDefinition(std::string_view text, bool acrossLines) {
         // Codes this editor does not draw (scaling, stack, subshapes, arcs, vector
         // bytes): the item after the code is taken as its argument and passed over.
         reader.advance();
+        followed = false;
         break;
     }
   }
 
+  // CAD advances to where the pen ends, and so does a shape written here: in a font of normal
+  // direction a definition that ends lifted on the baseline keeps that advance, so widths set
+  // one character at a time (or made by another program) survive reading. Where the pen ends
+  // elsewhere, or passed over codes whose moves were not followed, and in a rotated font,
+  // whose characters all take the full width, the width stays the file's.
+  if (direction_ == 0 && followed && !decoded.empty() && decoded.back().pen &&
+      decoded.back().y == 0 && decoded.back().x >= 0 && decoded.back().x <= 0xFFFF)
+    width_ = static_cast<uint16_t>(decoded.back().x);
   while (!decoded.empty() && decoded.back().pen) decoded.pop_back();
   makeList();
   path_.clear();

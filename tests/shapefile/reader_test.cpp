@@ -138,6 +138,19 @@ TEST(ShpReaderRecords, ReadsPathsAndWidthsOfEachShape) {
   rotated.setDirection(1);
   loadText(rotated, text);
   EXPECT_EQ(rotated.findShape(65)->width(), 48);
+
+  // A character's own advance is where its pen ends lifted on the baseline, as CAD has it; a
+  // pen ending off the baseline, or after a code whose moves are not followed (an arc), leaves
+  // the file's width.
+  GShpFile proportional;
+  loadText(proportional,
+           "*0,4,Song\r\n32,16,0,0\r\n\r\n*73,9,I\r\n2,8,(3,0),1,8,(0,9),2,8,(4,-9),0\r\n"
+           "*87,9,W\r\n1,8,(30,9),2,8,(6,-9),0\r\n*88,5,X\r\n2,8,(30,5),0\r\n"
+           "*89,9,Y\r\n1,10,(2,1),2,8,(30,0),0\r\n");
+  EXPECT_EQ(proportional.findShape('I')->width(), 7);
+  EXPECT_EQ(proportional.findShape('W')->width(), 36);
+  EXPECT_EQ(proportional.findShape('X')->width(), 24);
+  EXPECT_EQ(proportional.findShape('Y')->width(), 24);
 }
 
 TEST(ShpReaderRecords, ADefinitionIsGatheredOverAsManyLinesAsItsByteCountNeeds) {
