@@ -70,8 +70,13 @@ bool ReviewMarks::decode(std::string_view text) {
   bool first = true;
   while (at < text.size()) {
     const size_t end = text.find('\n', at);
-    const std::string_view line = text.substr(at, end - at);
+    // Lines edited by hand may end in CR LF or carry blanks; a blank line says nothing.
+    std::string_view line = text.substr(at, end - at);
     at = end + 1;
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+      line.remove_suffix(1);
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    if (line.empty() && !first) continue;
     if (first) {
       if (line != kSignature) return false;
       first = false;

@@ -83,6 +83,11 @@ TEST(ReviewMarks, SeenUntilTheOutlineChangesAndReadBackOnlyWhole) {
   const std::string text = marks.encode();
   EXPECT_TRUE(read.decode(text));
   EXPECT_TRUE(read.isSeen(a));
+  // Saved again by an editor that writes CR LF, blanks and an empty line, it still reads.
+  std::string byHand;
+  for (char c : text) byHand += c == '\n' ? std::string(" \r\n") : std::string(1, c);
+  EXPECT_TRUE(read.decode(byHand + "\r\n"));
+  EXPECT_TRUE(read.isSeen(a));
   a.addPoint(5, 5, 0);
   EXPECT_FALSE(read.isSeen(a));
 

@@ -12,8 +12,8 @@
 #include "shapefile/shpfile.h"
 #include "ui/document/font_document.h"
 #include "ui/main/compiled_font_report.h"
-#include "ui/shared/file_names.h"
 #include "ui/main/settings.h"
+#include "ui/shared/file_names.h"
 
 namespace {
 
@@ -189,30 +189,41 @@ void FileCommands::saveAs() {
   saveTo(pathOf(*chosen));
 }
 
-bool FileCommands::offerToSave() {
-  if (!document_.isModified()) return false;
-  if (prompts_.ask(QStringLiteral("文件已修改,是否保存"), Prompts::Question::YesNoWarning) !=
-      Prompts::Answer::Yes) {
-    return false;
+// Esc and 取消 keep the font open: a box without them would take Esc for 否 and drop the
+// changes.
+FileCommands::SaveOffer FileCommands::offerToSave() {
+  if (!document_.isModified()) return SaveOffer::NotSaved;
+  switch (
+      prompts_.ask(QStringLiteral("文件已修改,是否保存"), Prompts::Question::YesNoCancelWarning)) {
+    case Prompts::Answer::Yes:
+      document_.file()->save(document_.path());
+      return SaveOffer::Saved;
+    case Prompts::Answer::No:
+      return SaveOffer::NotSaved;
+    default:
+      return SaveOffer::Cancelled;
   }
-  document_.file()->save(document_.path());
-  return true;
 }
 
 // Back to holding no font: empty caption path, list and source view, grid only.
 void FileCommands::close() {
-  if (!document_.file()) return;
-  offerToSave();
+  if (!document_.file() || offerToSave() == SaveOffer::Cancelled) return;
   settings_.save(document_.path());
   emit closing();
   document_.forgetSteps();
   document_.setFile(nullptr, std::string());
 }
 
-void FileCommands::closeWindow() {
-  if (!document_.file() || !offerToSave()) return;
-  settings_.save(document_.path());
-  document_.markSaved();
+bool FileCommands::closeWindow() {
+  if (!document_.file()) return true;
+  const SaveOffer offer = offerToSave();
+  if (offer == SaveOffer::Cancelled) return false;
+  if (offer == SaveOffer::Saved) {
+    settings_.save(document_.path());
+    document_.markSaved();
+  }
+  emit closing();
+  return true;
 }
 
 // The open font in the format the chosen file's extension names; the font itself does not

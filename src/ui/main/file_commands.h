@@ -26,8 +26,9 @@ class FileCommands : public QObject {
   void save();
   void saveAs();
   void close();
-  // Closing the window: a modified font is saved on Yes.
-  void closeWindow();
+  // Closing the window: a modified font is saved on Yes; false when the user cancelled and
+  // the window stays.
+  bool closeWindow();
   void exportFont();
   void import();
   // A file named on the command line: a shape source opens as Open opens it, a font of any
@@ -40,7 +41,7 @@ class FileCommands : public QObject {
   // Open or Import made a font the open one; its kind, size and direction are to be shown.
   void fontShown();
   void saved();
-  // Close is about to drop the open font.
+  // Close, or closing the window, is about to drop the open font.
   void closing();
   // `extension` names the format, upper case ("SHX").
   void exported(const QString& path, const QString& extension);
@@ -55,8 +56,9 @@ class FileCommands : public QObject {
   // Makes a font no file holds yet the open one under path, unsaved.
   void openNewFont(std::unique_ptr<GShpFile> file, const std::string& path, uint8_t gridIndex);
   void saveTo(const std::string& target);
-  // Asks whether to save a modified font and saves it on Yes; returns whether it saved.
-  bool offerToSave();
+  // Asks whether to save a modified font and saves it on Yes.
+  enum class SaveOffer { Saved, NotSaved, Cancelled };
+  SaveOffer offerToSave();
 
   FontDocument& document_;
   Prompts& prompts_;

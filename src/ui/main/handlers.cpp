@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "platform/version_info.h"
 #include "drafting/glyph_drafter.h"
+#include "platform/version_info.h"
 #include "ui/canvas/editor_keys.h"
 #include "ui/canvas/panel.h"
 #include "ui/canvas/point_commands.h"
@@ -21,8 +21,8 @@
 #include "ui/main/main_window.h"
 #include "ui/overview/character_overview.h"
 #include "ui/overview/review_list.h"
-#include "ui/shared/choice_group.h"
 #include "ui/reference/reference_underlay.h"
+#include "ui/shared/choice_group.h"
 
 namespace {
 
@@ -77,6 +77,7 @@ void TFmMain::connectFileCommands() {
   // The review marks are written beside the font with every save.
   bind(fileCommands, &FileCommands::saved, [this] { overview->reviewList().save(); });
   connect(fileCommands, &FileCommands::closing, reference, &ReferenceUnderlay::switchOff);
+  bind(fileCommands, &FileCommands::closing, [this] { overview->reviewList().save(); });
   connect(fileCommands, &FileCommands::exported, this,
           [this](const QString& path, const QString& extension) {
             RzStatusPane2->setText((extension == QLatin1String("SHX")
@@ -186,7 +187,7 @@ void TFmMain::NMExportSHXClick() { fileCommands->exportFont(); }
 void TFmMain::NMImportClick() { fileCommands->import(); }
 void TFmMain::BtnCloseClick() { fileCommands->close(); }
 void TFmMain::NMExitClick() { close(); }
-void TFmMain::FormClose() { fileCommands->closeWindow(); }
+bool TFmMain::FormClose() { return fileCommands->closeWindow(); }
 
 void TFmMain::PanelPaint(QPainter& canvas) { Panel->paint(canvas); }
 void TFmMain::PanelMouseDown(const QMouseEvent& event) { Panel->mouseDown(event); }
@@ -201,7 +202,9 @@ void TFmMain::NDeselecteAllClick() { pointCommands->deselectAll(); }
 void TFmMain::NDelPointClick() { pointCommands->deletePoint(); }
 void TFmMain::NDelSelClick() { pointCommands->deleteSelected(); }
 void TFmMain::NDelAllClick() { pointCommands->deleteAll(); }
-void TFmMain::NInsertVirtualBeforeClick() { pointCommands->armInsert(PendingInsert::VirtualBefore); }
+void TFmMain::NInsertVirtualBeforeClick() {
+  pointCommands->armInsert(PendingInsert::VirtualBefore);
+}
 void TFmMain::NInsertRealBeforeClick() { pointCommands->armInsert(PendingInsert::RealBefore); }
 void TFmMain::NInsertVirtualAfterClick() { pointCommands->armInsert(PendingInsert::VirtualAfter); }
 void TFmMain::NInsertRealAfterClick() { pointCommands->armInsert(PendingInsert::RealAfter); }

@@ -99,10 +99,7 @@ bool TFmMain::event(QEvent* event) {
 // A save that fails while closing keeps the window open, with the error shown.
 void TFmMain::closeEvent(QCloseEvent* event) {
   bool closed = false;
-  guarded(*prompts, [&] {
-    FormClose();
-    closed = true;
-  })();
+  guarded(*prompts, [&] { closed = FormClose(); })();
   if (closed) {
     saveWindowLayout(*this);
     event->accept();

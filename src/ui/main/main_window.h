@@ -58,7 +58,7 @@ class TFmMain : public QMainWindow {
   void NMImportClick();
   void BtnCloseClick();
   void NMExitClick();
-  void FormClose();
+  bool FormClose();
   void PanelPaint(QPainter& canvas);
   void PanelMouseDown(const QMouseEvent& event);
   void PanelMouseMove(const QMouseEvent& event);

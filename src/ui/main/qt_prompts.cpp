@@ -76,9 +76,10 @@ Prompts::Answer QtPrompts::ask(const QString& text, Question question) {
       box.setDefaultButton(question == Question::OkCancelWarningCancel ? QMessageBox::Cancel
                                                                        : QMessageBox::Ok);
       break;
-    case Question::YesNoWarning:
+    case Question::YesNoCancelWarning:
       box.setIcon(QMessageBox::Warning);
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setEscapeButton(QMessageBox::Cancel);
       break;
     case Question::OkError:
       box.setIcon(QMessageBox::Critical);

@@ -33,19 +33,23 @@ void ReviewList::markSeen(const std::vector<uint16_t>& codes) {
   if (!file) return;
   for (uint16_t code : codes)
     if (const GShape* shape = file->findShape(code)) marks_.mark(*shape);
+  changed_ = true;
   emit marksChanged();
 }
 
-void ReviewList::save() const {
-  if (!document_.file() || document_.path().empty()) return;
+void ReviewList::save() {
+  if (!changed_ || !document_.file() || document_.path().empty()) return;
+  std::error_code unknown;
+  if (!std::filesystem::exists(document_.path(), unknown)) return;
   const std::string path = ReviewMarks::pathBeside(document_.path());
-  if (marks_.size() == 0 && !std::filesystem::exists(path)) return;
   if (!replaceFileContents(path, marks_.encode()))
     throw std::runtime_error("无法写入检查记录 " + path);
+  changed_ = false;
 }
 
 void ReviewList::load() {
   marks_.clear();
+  changed_ = false;
   if (document_.file() && !document_.path().empty()) {
     const std::string path = ReviewMarks::pathBeside(document_.path());
     std::error_code missing;

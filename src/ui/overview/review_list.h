@@ -12,8 +12,9 @@ class GShape;
 
 // The characters that need a look: the flags of the open font's characters, and the marks of
 // those the maker has seen (已检查), kept in NAME.shp.review beside the font. The marks are
-// read when a font is opened and written with every save; a file that cannot be read is
-// ignored with a note, and the font never changes because of a mark.
+// read when a font is opened, and written when it is saved or closed after they changed; a
+// file that cannot be read is ignored with a note (and left as it is until a mark is made),
+// and the font never changes because of a mark.
 class ReviewList : public QObject {
   Q_OBJECT
  public:
@@ -24,8 +25,9 @@ class ReviewList : public QObject {
   bool isSeen(const GShape& shape) const { return marks_.isSeen(shape); }
   // The characters of codes leave the list until they change.
   void markSeen(const std::vector<uint16_t>& codes);
-  // Writes the marks beside the font's file (atomically); nothing for a font without a path.
-  void save() const;
+  // Writes the marks beside the font's file (atomically) when they changed since they were
+  // read or written; nothing for a font that is not on disk.
+  void save();
 
  signals:
   void marksChanged();
@@ -37,4 +39,5 @@ class ReviewList : public QObject {
 
   FontDocument& document_;
   ReviewMarks marks_;
+  bool changed_ = false;  // marks made since the file was read or written
 };

@@ -20,7 +20,7 @@ class Prompts {
   enum class Question {
     OkCancelWarning,        // confirm overwriting
     OkCancelWarningCancel,  // confirm deleting: Cancel is the default button
-    YesNoWarning,           // save changes
+    YesNoCancelWarning,     // save changes; Cancel (and Esc) goes back
     OkError,                // a refused command
   };
   enum class Answer { Ok, Cancel, Yes, No };

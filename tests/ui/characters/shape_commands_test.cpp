@@ -138,6 +138,7 @@ TEST_F(ShapeCommandTest, PasteTakesTheOutlineAndWidthAndKeepsTheCode) {
   EXPECT_FALSE(child<QAction>("NMPaste")->isEnabled());
   trigger("NMCopy");
   EXPECT_TRUE(child<QAction>("NMPaste")->isEnabled());
+  prompts->answers.push_back(Prompts::Answer::No);
   trigger("NMClose");
   EXPECT_TRUE(child<QAction>("NMPaste")->isEnabled());  // the clipboard outlives the file
   EXPECT_FALSE(child<QAction>("BtnPasteAction")->isEnabled());

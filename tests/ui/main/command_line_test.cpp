@@ -20,6 +20,7 @@ TEST_F(CommandLineTest, AFileNamedOnTheCommandLineOpensOrIsImported) {
   EXPECT_EQ(prompts->setupProposals.size(), 1u);
   EXPECT_EQ(list()->count(), 1);
 
+  prompts->answers.push_back(Prompts::Answer::No);
   trigger("NMClose");
   EXPECT_THROW(window->openNamed(path("missing.shp")), std::runtime_error);
   EXPECT_EQ(file(), nullptr);

@@ -180,7 +180,7 @@ TEST_F(FileCommandTest, CloseWithYesSavesWithoutRemovingRepeats) {
   trigger("NMClose");
 
   EXPECT_EQ(prompts->questions, QStringList{kSaveChanges});
-  EXPECT_EQ(prompts->questionKinds.at(0), Prompts::Question::YesNoWarning);
+  EXPECT_EQ(prompts->questionKinds.at(0), Prompts::Question::YesNoCancelWarning);
   const std::string saved = readBytes(path("r.shp"));
   EXPECT_NE(saved.find("*0,4,ASCII ASCII BY MORVELIN "), std::string::npos) << saved;
   EXPECT_NE(saved.find("*65,18,041 ;A\r\n2,8,(1,1),1,8,(0,0),9,(2,0),(0,0),2,8,(21,-1),0"),
@@ -211,6 +211,22 @@ TEST_F(FileCommandTest, CloseWithNoKeepsTheFileButWritesTheSettings) {
   EXPECT_TRUE(memoText().isEmpty());
   EXPECT_TRUE(enabled("NMNew"));
   EXPECT_FALSE(enabled("NMSave"));
+}
+
+// 取消 (or Esc) on the save question goes back to the font, on Close and on closing the window.
+TEST_F(FileCommandTest, CancelOnTheSaveQuestionKeepsTheFontOpen) {
+  writeBytes(path("t.shp"), asciiFont());
+  run("NMOpen", path("t.shp"));
+  TFmMainProbe::setModified(*window, true);
+  prompts->answers.push_back(Prompts::Answer::Cancel);
+  trigger("NMClose");
+  ASSERT_NE(file(), nullptr);
+  EXPECT_TRUE(TFmMainProbe::modified(*window));
+  prompts->answers.push_back(Prompts::Answer::Cancel);
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(readBytes(path("t.shp")), asciiFont());
+  EXPECT_EQ(prompts->questions.size(), 2);
 }
 
 TEST_F(FileCommandTest, SaveAsWritesTheNewSettingsAndLeavesTheOld) {

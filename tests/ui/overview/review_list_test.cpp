@@ -72,7 +72,16 @@ TEST_F(ReviewListTest, FlaggedWorstFirstSeenUntilChangedAndKeptBesideTheFont) {
   ASSERT_TRUE(child<QCheckBox>("overviewToReview")->isChecked());
   EXPECT_EQ(rows(), (std::vector<uint16_t>{0xA3C1, 0xA3C2, 0xD6D0}));
 
-  // A review file spoiled by hand is ignored with a note: every mark off, the font as it was.
+  // A mark made and the font closed without a change: the mark is kept all the same.
+  TFmMainProbe::document(*window).pick(0xD6D0);
+  trigger("NMReviewed");
+  trigger("NMClose");
+  prompts->files.push_back(QString::fromStdString(path));
+  trigger("NMOpen");
+  EXPECT_EQ(rows(), (std::vector<uint16_t>{0xA3C1, 0xA3C2}));
+
+  // A review file spoiled by hand is ignored with a note: every mark off, the font as it was,
+  // and the file left for its owner to mend until a mark is made.
   const std::string font = readBytes(path);
   writeBytes(path + ".review", "KELVANE REVIEW 1\nnonsense\n");
   trigger("NMClose");
@@ -82,6 +91,8 @@ TEST_F(ReviewListTest, FlaggedWorstFirstSeenUntilChangedAndKeptBesideTheFont) {
   EXPECT_EQ(rows(), (std::vector<uint16_t>{0xA3C1, 0xA3C2, 0xD6D0, 0xA3C3}))
       << prompts->questions.join("|").toStdString();
   EXPECT_EQ(readBytes(path), font);
+  trigger("NMSave");
+  EXPECT_EQ(readBytes(path + ".review"), "KELVANE REVIEW 1\nnonsense\n");
 }
 
 }  // namespace
