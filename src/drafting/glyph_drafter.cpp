@@ -97,11 +97,11 @@ int cubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void*
 }
 
 // A hanzi whose face draws it a little taller or wider than the square (合's roof, 永's dot)
-// would put its tips a unit outside the cell once rounded; those tips are brought onto the
-// cell's edge. What reaches further out is the face's design and stays, for the user to see.
+// would put its tips a unit off the grid once rounded; those tips are brought onto its edge.
+// What reaches further out is the face's design and stays, for the user to see.
 void keepTipsInCell(std::vector<GridStroke>& strokes, DraftGrid grid) {
   constexpr int32_t kTip = 1;
-  const int32_t side = grid.above + grid.below;
+  const int32_t lastColumn = grid.above + grid.below - 1;
   const auto pulledIn = [](int32_t v, int32_t low, int32_t high) {
     if (v < low && v >= low - kTip) return low;
     if (v > high && v <= high + kTip) return high;
@@ -109,8 +109,8 @@ void keepTipsInCell(std::vector<GridStroke>& strokes, DraftGrid grid) {
   };
   for (GridStroke& stroke : strokes) {
     for (GridPoint& p : stroke) {
-      p.x = pulledIn(p.x, 0, side);
-      p.y = pulledIn(p.y, -grid.below, grid.above);
+      p.x = pulledIn(p.x, 0, lastColumn);
+      p.y = pulledIn(p.y, -grid.below, grid.above - 1);
     }
     const auto repeated = std::unique(stroke.begin(), stroke.end(), [](GridPoint a, GridPoint b) {
       return a.x == b.x && a.y == b.y;
@@ -128,19 +128,28 @@ struct GlyphDrafter::Face {
   // The square a double-byte character fills, in font units: its side and its bottom (below
   // the baseline).
   double square = 1, squareBottom = 0;
+  double capitalHeight = 1;  // font units: the top of H
 
   ~Face() {
     if (face) FT_Done_Face(face);
     if (library) FT_Done_FreeType(library);
   }
 
-  // For the glyph loaded last.
+  // For the glyph loaded last. The cell is the grid the canvas edits: columns 0 to side - 1,
+  // rows -below to above - 1, so the square spans side - 1 units.
   Fit fitFor(DraftGrid grid, bool doubleByte) const {
     Fit fit;
-    const int side = grid.above + grid.below;
-    fit.scale = side / square;
+    const int span = grid.above + grid.below - 1;
+    fit.scale = span / square;
     if (!doubleByte) {
-      if (grid.below == 0) fit.raise = -squareBottom * fit.scale;
+      // With rows below the baseline (an ASCII or UNIFONT grid) the capitals reach the top row
+      // and the descenders go below, as imported fonts stand; on a grid without them the
+      // letters keep the hanzi's scale and leave room at the bottom for their descenders.
+      if (grid.below > 0) {
+        fit.scale = (grid.above - 1) / capitalHeight;
+      } else {
+        fit.raise = -squareBottom * fit.scale;
+      }
       return fit;
     }
     fit.raise = -grid.below - squareBottom * fit.scale;
@@ -149,8 +158,17 @@ struct GlyphDrafter::Face {
     const double middle = outline.n_points > 0 && FT_Outline_Get_BBox(&outline, &box) == 0
                               ? (static_cast<double>(box.xMin) + box.xMax) / 2
                               : static_cast<double>(face->glyph->metrics.horiAdvance) / 2;
-    fit.shift = side / 2.0 - middle * fit.scale;
+    fit.shift = span / 2.0 - middle * fit.scale;
     return fit;
+  }
+
+  // The capital height: the top of H, else 70 % of the em.
+  void findCapitalHeight() {
+    FT_BBox box;
+    capitalHeight = load(U'H') && face->glyph->outline.n_points > 0 &&
+                            FT_Outline_Get_BBox(&face->glyph->outline, &box) == 0 && box.yMax > 0
+                        ? box.yMax
+                        : 0.7 * unitsPerEm;
   }
 
   // The square hanzi fill: the box of the face's 国, which CJK faces draw out to the edges of
@@ -204,6 +222,7 @@ std::unique_ptr<GlyphDrafter> GlyphDrafter::open(const std::string& path, int in
   if (!FT_IS_SCALABLE(f)) return fail("the face has no outlines");
   face->unitsPerEm = f->units_per_EM > 0 ? f->units_per_EM : 1000;
   face->findSquare();
+  face->findCapitalHeight();
   return std::unique_ptr<GlyphDrafter>(new GlyphDrafter(std::move(face)));
 }
 

@@ -180,19 +180,20 @@ PointF pointOf(GridPoint p) { return {double(p.x), double(p.y)}; }
 }  // namespace
 
 // The data leaves a wide margin in its box: a typical character's centre lines span 830 of its
-// 1024 units. The 885 units about the box's middle fill the cell, so that they span 45 units of
-// a 48 grid, as the centre lines of a face draft do. A character reaching farther from the
-// middle is made smaller until it fits; the others keep their sizes to one another.
+// 1024 units. The 885 units about the box's middle fill the cell (the grid the canvas edits,
+// side - 1 units across), so that they span 44 units of a 48 grid, as the centre lines of a
+// face draft do. A character reaching farther from the middle is made smaller until it fits;
+// the others keep their sizes to one another.
 std::vector<Polyline> mediansOnGrid(const std::vector<Polyline>& medians, DraftGrid grid) {
   constexpr double kFilledSide = 885;
   constexpr double kMiddleY = kStrokeDataBottom + kStrokeDataSide / 2;
-  const double side = grid.above + grid.below;
+  const double span = grid.above + grid.below - 1;
   const Box box = boxOf(medians);
-  const double reach = std::max({kFilledSide / 2, (box.right - box.left) / 2, box.top - kMiddleY,
-                                 kMiddleY - box.bottom});
-  const double scale = side / (2 * reach);
-  const double shift = side / 2 - (box.left + box.right) / 2 * scale;
-  const double raise = side / 2 - grid.below - kMiddleY * scale;
+  const double reach = std::max(
+      {kFilledSide / 2, (box.right - box.left) / 2, box.top - kMiddleY, kMiddleY - box.bottom});
+  const double scale = span / (2 * reach);
+  const double shift = span / 2 - (box.left + box.right) / 2 * scale;
+  const double raise = span / 2 - grid.below - kMiddleY * scale;
   std::vector<Polyline> lines;
   for (const Polyline& median : medians) {
     Polyline line;

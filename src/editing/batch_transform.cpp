@@ -103,7 +103,7 @@ BatchResult transformShapes(const std::vector<const GShape*>& shapes, const Tran
     double ox = 0, oy = 0;
     if (t.origin == Transform::Origin::CellMiddle) {
       ox = shape.width() / 2.0;
-      oy = (range.above - range.below) / 2.0;
+      oy = (range.top() - range.below) / 2.0;
     }
     bool leaves = false;
     for (GPoint& p : points) {
@@ -112,8 +112,8 @@ BatchResult transformShapes(const std::vector<const GShape*>& shapes, const Tran
       if (!range.contains(nx, ny) && range.contains(p.x, p.y)) {
         leaves = true;
         if (choice == OutOfRange::Clamp) {
-          nx = std::clamp(nx, 0, range.side);
-          ny = std::clamp(ny, -range.below, range.above);
+          nx = std::clamp(nx, 0, range.right());
+          ny = std::clamp(ny, -range.below, range.top());
         }
       }
       p.x = nx;
@@ -138,8 +138,8 @@ BatchResult centreOnAdvance(const std::vector<const GShape*>& shapes) {
 BatchResult fitToCell(const std::vector<const GShape*>& shapes, const GridRange& range,
                       int32_t margin) {
   const auto move = [&](const GShape& shape, std::vector<GPoint>& points, BatchResult& result) {
-    const int32_t left = margin, right = std::min<int32_t>(shape.width(), range.side) - margin;
-    const int32_t bottom = -range.below + margin, top = range.above - margin;
+    const int32_t left = margin, right = std::min<int32_t>(shape.width(), range.right()) - margin;
+    const int32_t bottom = -range.below + margin, top = range.top() - margin;
     if (right < left || top < bottom) {
       result.refused.push_back(shape.code());
       return;

@@ -11,14 +11,16 @@ class GShpFile;
 // on copies: the originals stay as they are, so a caller can show, refuse or apply the result
 // as one step.
 
-// Where a character's points may lie: the whole grid, x from 0 to its side and y from -below
-// to above.
+// Where a character's points may lie: on the grid the canvas draws and edits, columns 0 to
+// side - 1 and rows -below to above - 1.
 struct GridRange {
   int32_t side = 48;
   int32_t above = 32;
   int32_t below = 16;
+  int32_t right() const { return side - 1; }
+  int32_t top() const { return above - 1; }
   bool contains(int32_t x, int32_t y) const {
-    return x >= 0 && x <= side && y >= -below && y <= above;
+    return x >= 0 && x <= right() && y >= -below && y <= top();
   }
   static GridRange of(const GShpFile& file);
 };
@@ -58,9 +60,9 @@ BatchResult transformShapes(const std::vector<const GShape*>& shapes, const Tran
                             const GridRange& range, OutOfRange choice);
 // Each character's ink moved sideways so it stands in the middle of its advance.
 BatchResult centreOnAdvance(const std::vector<const GShape*>& shapes);
-// Each character's ink scaled with its proportions kept and moved to fill its cell (its advance
-// wide but never wider than the grid, from -below to above) less `margin` units on every side. A
-// margin that leaves no room refuses every character.
+// Each character's ink scaled with its proportions kept and moved to fill its cell (from 0 to its
+// advance but never past the grid's last column, from -below to the grid's top row) less
+// `margin` units on every side. A margin that leaves no room refuses every character.
 BatchResult fitToCell(const std::vector<const GShape*>& shapes, const GridRange& range,
                       int32_t margin);
 // Every character takes the advance `width`; over 255 (what a shape can advance) is refused.

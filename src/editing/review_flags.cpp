@@ -42,9 +42,11 @@ ReviewRules ReviewRules::of(const GShpFile& file, const StrokeCounts* counts) {
 CharacterReview reviewOf(const GShape& shape, const ReviewRules& rules) {
   CharacterReview review;
   review.code = shape.code();
-  const int32_t advance = shape.width();
+  // The cell: from 0 to the advance, but no farther than the grid's last column, and the rows
+  // of the grid, -below to above - 1.
+  const int32_t right = std::min<int32_t>(shape.width(), rules.above + rules.below - 1);
   auto outside = [&](int32_t x, int32_t y) {
-    return x < 0 || x > advance || y > rules.above || y < -rules.below;
+    return x < 0 || x > right || y > rules.above - 1 || y < -rules.below;
   };
   int32_t px = 0, py = 0;
   bool inStroke = false;

@@ -14,7 +14,7 @@ class GShpFile;
 enum ReviewFlag : uint8_t {
   kNoStroke = 1,        // nothing is drawn
   kShortStroke = 2,     // a pen-down stroke shorter than half a unit
-  kInkOutside = 4,      // ink above `above`, below `below`, left of 0 or past the advance
+  kInkOutside = 4,      // ink off the grid's rows, left of 0, past the advance or the last column
   kStrokeCountOff = 8,  // a hanzi whose stroke count is more than 40 % away from Unihan's
 };
 

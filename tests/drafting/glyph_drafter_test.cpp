@@ -108,7 +108,7 @@ TEST_F(WenQuanYi, HanziFillTheirCellCentredWhereThePlacementSays) {
     ASSERT_TRUE(box);
     // Tips the face draws past the square (合's roof) are kept on the cell's edge.
     for (const GridStroke& stroke : d.strokes)
-      for (const GridPoint& p : stroke) ASSERT_TRUE(p.x >= 0 && p.x <= 48 && p.y >= 0 && p.y <= 48);
+      for (const GridPoint& p : stroke) ASSERT_TRUE(p.x >= 0 && p.x <= 47 && p.y >= 0 && p.y <= 47);
     widths.push_back(box->width);
     heights.push_back(box->height);
     middlesX.push_back(box->middleX);
@@ -124,7 +124,8 @@ TEST_F(WenQuanYi, HanziFillTheirCellCentredWhereThePlacementSays) {
   ASSERT_TRUE(drafter->placement(U'口', true, grid, mouth));
   ASSERT_TRUE(drafter->placement(U'A', false, grid, a));
   EXPECT_EQ(a.scale, mouth.scale);
-  EXPECT_NEAR(mouth.scale * mouth.unitsPerEm, 48 * 2048 / 1776.0, 0.01);  // 国's box: the cell
+  // 国's box spans the cell, the 47 units from the grid's first line to its last.
+  EXPECT_NEAR(mouth.scale * mouth.unitsPerEm, 47 * 2048 / 1776.0, 0.01);
   const std::optional<GlyphPlacement> again =
       glyphPlacement(faceFileOf("WenQuanYi Micro Hei"), U'口', true, grid, &error);
   ASSERT_TRUE(again);

@@ -137,29 +137,30 @@ TEST(StrokeData, TheFolderAndItsFiles) {
   EXPECT_FALSE(drafted[3].found);
 }
 
-// Data strokes on a 48 grid, whose 885 data units about the data box's middle fill the cell:
+// Data strokes on a 48 grid, whose 885 data units about the data box's middle fill the cell
+// (the 47 units from the grid's first line to its last):
 // ticks under 1.5 units go, an end short of a stroke by less than 1.5 units reaches it, one
 // farther short does not, a stroke shorter than a unit stays one, and the whole is centred on
 // the advance. A character reaching past those 885 units is made smaller to fit the cell.
 TEST(StrokeData, DataStrokesBecomePenPathsOnTheGrid) {
-  const double u = 885.0 / 48;  // one grid unit in data units
-  const auto at = [u](double row) { return 388 + (row - 24) * u; };
+  const double u = 885.0 / 47;  // one grid unit in data units
+  const auto at = [u](double row) { return 388 + (row - 23.5) * u; };
   const std::vector<Polyline> medians = {
-      {{3.3 * u, at(33.3)}, {4 * u, at(34)}, {44 * u, at(34)}, {44.7 * u, at(33.3)}},  // 横
-      {{24 * u, at(33)}, {24 * u, at(4)}},                // 竖 stopping a unit below the 横
-      {{10 * u, at(31)}, {10 * u, at(20)}},               // 3 units below it
-      {{30 * u, at(10)}, {30.3 * u, at(10)}},             // a dot
+      {{3.3 * u, at(33.3)}, {4 * u, at(34)}, {43 * u, at(34)}, {43.7 * u, at(33.3)}},  // 横
+      {{24 * u, at(33)}, {24 * u, at(4)}},     // 竖 stopping a unit below the 横
+      {{10 * u, at(31)}, {10 * u, at(20)}},    // 3 units below it
+      {{30 * u, at(10)}, {30.3 * u, at(10)}},  // a dot
   };
   const DraftedGlyph drafted = draftFromMedians(medians, {48, 0});
   ASSERT_TRUE(drafted.found);
   EXPECT_EQ(drafted.advance, 48);
   ASSERT_EQ(drafted.strokes.size(), 4u);
-  // The strokes' box, 3.3 to 44.7, is centred on the advance as it stands; the ticks go.
+  // The strokes' box, 3.3 to 43.7, is centred on the cell as it stands; the ticks go.
   const GridStroke& level = drafted.strokes[0];
   ASSERT_EQ(level.size(), 2u);
   EXPECT_EQ(level[0].x, 4);
   EXPECT_EQ(level[0].y, 34);
-  EXPECT_EQ(level[1].x, 44);
+  EXPECT_EQ(level[1].x, 43);
   EXPECT_EQ(drafted.strokes[1].front().y, 34);  // carried on onto the 横
   EXPECT_EQ(drafted.strokes[2].front().y, 31);  // too far: left as it is
   EXPECT_EQ(drafted.strokes[3].size(), 2u);
@@ -168,7 +169,7 @@ TEST(StrokeData, DataStrokesBecomePenPathsOnTheGrid) {
   const DraftedGlyph tall = draftFromMedians({{{512, -124}, {512, 900}}}, {48, 0});
   ASSERT_EQ(tall.strokes.size(), 1u);
   EXPECT_EQ(tall.strokes[0].front().y, 0);
-  EXPECT_EQ(tall.strokes[0].back().y, 48);
+  EXPECT_EQ(tall.strokes[0].back().y, 47);
 }
 
 // Drafted strokes go into the data's order and direction, matched by where they lie.

@@ -48,7 +48,8 @@ TEST(BatchTransform, MoveScaleAndSlantRoundedToTheGrid) {
   move.dy = -2;
   EXPECT_EQ(after(move), (std::vector<P>{{13, -2, true}, {13, 8, false}}));
 
-  // About the baseline's left end the origin stays; about the cell's middle (24, 8) it moves.
+  // About the baseline's left end the origin stays; about the cell's middle (24, 7.5: the rows
+  // run from -16 to 31) it moves.
   Transform half;
   half.scaleXPercent = 50;
   half.scaleYPercent = 50;
@@ -84,8 +85,9 @@ TEST(BatchTransform, PointsLeavingTheGridAreReportedOrClamped) {
   EXPECT_EQ(reported.outOfRange, std::vector<uint16_t>{0xB0A1});
   const BatchResult clamped = transformShapes(shapes, big, kGrid, OutOfRange::Clamp);
   EXPECT_EQ(clamped.outOfRange, std::vector<uint16_t>{0xB0A1});
-  EXPECT_EQ(pointsOf(*clamped.after[0]), (std::vector<P>{{48, 32, true}, {48, 32, false}}));
-  EXPECT_EQ(pointsOf(*clamped.after[1]), (std::vector<P>{{21, 8, true}, {27, 11, false}}));
+  // Clamped onto the grid's last column and top row.
+  EXPECT_EQ(pointsOf(*clamped.after[0]), (std::vector<P>{{47, 31, true}, {47, 31, false}}));
+  EXPECT_EQ(pointsOf(*clamped.after[1]), (std::vector<P>{{21, 9, true}, {27, 12, false}}));
 }
 
 TEST(BatchTransform, CentreFitAndWidth) {
@@ -99,13 +101,14 @@ TEST(BatchTransform, CentreFitAndWidth) {
   EXPECT_EQ(pointsOf(*centred.after[1]), pointsOf(*empty));
   EXPECT_EQ(pointsOf(*centred.after[2]), (std::vector<P>{{14, 0, true}, {34, 10, false}}));
 
-  // Margin 1 on a 48 grid (32 above, 16 below): the hanzi's width limits, 46 / 20 = 2.3 times.
+  // Margin 1 on a 48 grid (columns 0 to 47, rows -16 to 31): the hanzi's width limits, 45 / 20
+  // = 2.25 times.
   const BatchResult fitted = fitToCell(shapes, kGrid, 1);
   EXPECT_TRUE(fitted.refused.empty());
-  EXPECT_EQ(pointsOf(*fitted.after[2]), (std::vector<P>{{1, -3, true}, {47, 20, false}}));
+  EXPECT_EQ(pointsOf(*fitted.after[2]), (std::vector<P>{{1, -4, true}, {46, 19, false}}));
   const InkBox box = inkBoxOf(*fitted.after[0]);
   EXPECT_EQ(box.bottom, -15);
-  EXPECT_EQ(box.top, 31);  // 46 high, 18.4 wide, in the middle of 24
+  EXPECT_EQ(box.top, 30);  // 45 high, 18 wide, in the middle of 24
   EXPECT_EQ(box.left, 3);
   EXPECT_EQ(box.right, 21);
   EXPECT_EQ(fitToCell(shapes, kGrid, 13).refused, (std::vector<uint16_t>{'A', 'B'}));

