@@ -49,10 +49,12 @@ std::vector<DraftedGlyph> draftMany(const FaceFile& face, const std::vector<Draf
   const auto work = [&](GlyphDrafter* drafter) {
     for (size_t i = next++; i < asked.size(); i = next++) {
       if (progress && progress->cancelled) return;
-      // The data holds double-byte characters only.
-      if (fromData && asked[i].doubleByte)
+      // A code that holds no character (GB2312's five empty places) has nothing to draft, and
+      // the data holds double-byte characters only.
+      const bool character = asked[i].unicode != 0;
+      if (character && fromData && asked[i].doubleByte)
         drafted[i] = draftFromStrokeData(data.folder, asked[i].unicode, grid);
-      else if (!fromData)
+      else if (character && !fromData)
         drafted[i] = draftFromFace(*drafter, asked[i], grid, mode, data);
       if (progress) ++progress->done;
     }

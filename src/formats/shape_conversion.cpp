@@ -130,7 +130,9 @@ StrokeExport strokeFontOf(const GShpFile& file) {
     const GShape& shape = *file.shapeAtIndex(i);
     const char32_t unicode = unicodeOfGbk(shape.code());
     if (unicode == 0) {
-      exported.leftOut.push_back(shape.code());
+      // Only a drawn character is lost: the empty places of the GB2312 set, which a font made
+      // with the whole set holds, go without a word.
+      if (shape.pointCount() > 0) exported.leftOut.push_back(shape.code());
       continue;
     }
     StrokeGlyph glyph;

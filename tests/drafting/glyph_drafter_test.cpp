@@ -180,4 +180,8 @@ TEST_F(WenQuanYi, DraftingOnTwoThreadsKeepsTheOrder) {
     EXPECT_EQ(drafted[i].advance, alone.advance);
     EXPECT_EQ(drafted[i].strokes.size(), alone.strokes.size());
   }
+  // A code of no character (unicode 0, as GB2312's empty places have) is never found.
+  EXPECT_FALSE(draftMany(faceFileOf("WenQuanYi Micro Hei"), {{0, true}}, grid,
+                         DraftMode::CentreLine, 1, nullptr)[0]
+                   .found);
 }

@@ -77,8 +77,13 @@ TEST(Conversion, AShapeFontGoesOutAsTheStrokesItDrawsAndAnSvgFontHoldsThem) {
   slash->addPoint(16, 40, 0);  // drawn from the origin, where the pen stands
   file.addShape(std::move(slash));
   auto odd = std::make_unique<GShape>();
-  odd->setCode(0xC8);  // a single byte above ASCII: no Unicode character
+  odd->setCode(0xC8);  // a single byte above ASCII: no Unicode character, and drawn
+  odd->reset(10);
+  odd->addPoint(2, 2, 0);
   file.addShape(std::move(odd));
+  auto empty = std::make_unique<GShape>();
+  empty->setCode(0xD7FA);  // an empty place of GB2312, left empty: nothing to lose
+  file.addShape(std::move(empty));
 
   TempDir tmp;
   const ExportedFont svg = formatOfPath("a.svg")->write(file, LocalDate{9, 12, 2026});
