@@ -58,6 +58,7 @@ QString captionOf(const GShape& shape) { return fromGbk(shape.listText()); }
 // A running batch: what it drafts, where those characters are, and how far it is.
 struct DraftCommands::Batch {
   Prompts::DraftChoice choice;
+  QString source;  // what it drafts from, named for the report
   const GShpFile* file;
   std::vector<int> indices;
   std::vector<const GShape*> shapes;  // at those indices when the batch started
@@ -84,12 +85,11 @@ std::optional<Prompts::DraftChoice> DraftCommands::ask(
     bool batch, std::optional<Prompts::DraftChoice::Scope> scope) {
   QSettings user;
   Prompts::DraftChoice last;
-  last.mode = static_cast<Prompts::DraftChoice::Mode>(
-      std::clamp(user.value(kModeKey, 0).toInt(), 0, 2));
-  last.scope = scope.value_or(static_cast<Prompts::DraftChoice::Scope>(
-      std::clamp(user.value(kScopeKey, 0).toInt(), 0, 2)));
-  std::optional<Prompts::DraftChoice> choice =
-      prompts_.askDraft(last, batch, strokeDataMissing());
+  last.mode =
+      static_cast<Prompts::DraftChoice::Mode>(std::clamp(user.value(kModeKey, 0).toInt(), 0, 2));
+  last.scope = scope.value_or(
+      static_cast<Prompts::DraftChoice::Scope>(std::clamp(user.value(kScopeKey, 0).toInt(), 0, 2)));
+  std::optional<Prompts::DraftChoice> choice = prompts_.askDraft(last, batch, strokeDataMissing());
   if (!choice) return choice;
   user.setValue(kModeKey, static_cast<int>(choice->mode));
   if (scope) {
@@ -128,9 +128,9 @@ void DraftCommands::draftCurrent() {
   const std::optional<FaceFile> face = sourceFace(*choice);
   if (!face) return;
   std::string error;
-  const std::vector<DraftedGlyph> drafted =
-      ::draftMany(*face, {requestFor(*shape)}, {document_.file()->above(), document_.file()->below()},
-                  modeOf(*choice), 1, &error);
+  const std::vector<DraftedGlyph> drafted = ::draftMany(
+      *face, {requestFor(*shape)}, {document_.file()->above(), document_.file()->below()},
+      modeOf(*choice), 1, &error);
   if (drafted.empty()) {
     prompts_.showError(QString::fromStdString(error));
     return;
@@ -192,6 +192,7 @@ void DraftCommands::draftMany(std::optional<Prompts::DraftChoice::Scope> scope) 
   batch_ = std::make_unique<Batch>();
   Batch& batch = *batch_;
   batch.choice = *choice;
+  batch.source = sourceName(*choice, reference_.fontName());
   batch.file = &file;
   std::vector<DraftRequest> requests;
   requests.reserve(indices.size());
@@ -208,11 +209,10 @@ void DraftCommands::draftMany(std::optional<Prompts::DraftChoice::Scope> scope) 
   });
   connect(&batch.watcher, &QFutureWatcherBase::finished, this, &DraftCommands::finishBatch);
   const DraftGrid grid{file.above(), file.below()};
-  batch.watcher.setFuture(QtConcurrent::run(
-      [face = *face, requests = std::move(requests), grid, mode = modeOf(*choice), &batch] {
-        return ::draftMany(face, requests, grid, mode, kWorkerThreads, &batch.error,
-                           &batch.progress);
-      }));
+  batch.watcher.setFuture(QtConcurrent::run([face = *face, requests = std::move(requests), grid,
+                                             mode = modeOf(*choice), &batch] {
+    return ::draftMany(face, requests, grid, mode, kWorkerThreads, &batch.error, &batch.progress);
+  }));
   batch.poll.start();
 }
 
@@ -258,9 +258,13 @@ void DraftCommands::putBatch(const Batch& batch, const std::vector<DraftedGlyph>
           ? QStringLiteral("已生成 %1 个字符的笔画。").arg(made)
           : QStringLiteral("已生成 %1 个字符的笔画；%2中没有 %3 个字符，它们保持不变。")
                 .arg(made)
-                .arg(fromData ? QStringLiteral("笔顺数据") : QStringLiteral("参考字体"))
+                .arg(batch.source)
                 .arg(lacking.size());
-  if (fromData) summary += QStringLiteral("\n这些笔画来自笔顺数据，依 Arphic Public License 发布。");
+  if (fromData) {
+    summary += QStringLiteral("\n这些笔画来自笔顺数据，依 Arphic Public License 发布。");
+  } else if (lacking.size() > made) {
+    summary += QStringLiteral("\n请在“参考模式”中选择含有这些字符的字体，例如中文字体。");
+  }
   prompts_.showReport(summary, lacking.join(QLatin1Char(' ')));
   if (currentDrafted && !fromData) emit faceDrafted();
 }

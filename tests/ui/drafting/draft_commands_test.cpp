@@ -115,7 +115,11 @@ TEST_F(DraftCommandsTest, BatchIsOneStepThatCancelLeavesUndone) {
   EXPECT_EQ(shape(kSun).pointCount(), 0);
   EXPECT_EQ(shape('A').pointCount(), 2);  // it has points: the batch leaves it by default
   ASSERT_EQ(prompts->reports.size(), 2);
+  // The face lacking a character is named.
   EXPECT_TRUE(prompts->reports[0].contains(QStringLiteral("已生成 3 个字符")));
+  EXPECT_TRUE(
+      prompts->reports[0].contains(QStringLiteral("参考字体“WenQuanYi Micro Hei”中没有 1 个")))
+      << prompts->reports[0].toStdString();
   EXPECT_EQ(prompts->reports[1], QStringLiteral("☉"));
 
   trigger("NMUndo");
