@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -72,6 +73,12 @@ int main(int argc, char* argv[]) {
   if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) parser.showHelp();
   if (parser.isSet(version)) parser.showVersion();
   const QString picture = parser.value(screenshot);
+  // Importing asks where the new font goes, and nobody answers while a picture is taken.
+  if (!picture.isEmpty() && !files.isEmpty() &&
+      QFileInfo(files.first()).suffix().compare(QStringLiteral("shp"), Qt::CaseInsensitive) != 0) {
+    std::fprintf(stderr, "kelvane: --screenshot opens a shape source (.shp) only\n");
+    return 2;
+  }
   QApplication::setDesktopFileName(QStringLiteral("kelvane"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kelvane")));
 

@@ -54,6 +54,10 @@ if "$root/usr/bin/kelvane" --screenshot "$work/broken.png" "$work/broken.shp" 2>
   fail "a broken font opened"
 fi
 grep -q "broken.shp" "$work/errors.txt" || fail "the error does not name the file: $(cat "$work/errors.txt")"
+# An import would wait for its name dialog: refused at once.
+status=0
+timeout 30 "$root/usr/bin/kelvane" --screenshot "$work/import.png" "$work/font.lff" 2> /dev/null || status=$?
+[ "$status" = 2 ] || fail "--screenshot of a font to import ended with $status"
 
 echo "== desktop entry, AppStream metadata, file types"
 desktop-file-validate "$share/applications/kelvane.desktop"
