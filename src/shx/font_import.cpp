@@ -88,13 +88,16 @@ size_t leftOutShapeCount(const ImportedFont& imported) {
 
 ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
                         const ImportDefaults& defaults) {
-  if (isShx(bytes)) {
-    ShxContents read = readShx(bytes, sourceName);
-    const bool numberedByUnicode = read.font.kind == CompiledKind::unifont;
-    return drawnFont(read.font, std::move(read.unreadable), numberedByUnicode, defaults);
-  }
+  if (isShx(bytes)) return importCompiledFont(bytes, sourceName, defaults);
   CompiledSource source = compileShapeSource(bytes);
   const bool numberedByUnicode =
       source.font.kind == CompiledKind::unifont && !signedByTheEditor(source.font.headerName);
   return drawnFont(source.font, std::move(source.problems), numberedByUnicode, defaults);
+}
+
+ImportedFont importCompiledFont(std::string_view bytes, const std::string& sourceName,
+                                const ImportDefaults& defaults) {
+  ShxContents read = readShx(bytes, sourceName);
+  const bool numberedByUnicode = read.font.kind == CompiledKind::unifont;
+  return drawnFont(read.font, std::move(read.unreadable), numberedByUnicode, defaults);
 }

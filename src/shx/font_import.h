@@ -35,3 +35,6 @@ size_t leftOutShapeCount(const ImportedFont& imported);
 // whose index does not fit in it.
 ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
                         const ImportDefaults& defaults);
+// The same for a file that must be a compiled font: throws ShxReadError for any other.
+ImportedFont importCompiledFont(std::string_view bytes, const std::string& sourceName,
+                                const ImportDefaults& defaults);

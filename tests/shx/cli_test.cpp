@@ -78,9 +78,16 @@ TEST_F(CompilerTool, TheConverterGoesBetweenFormatsByExtension) {
   EXPECT_EQ(convert("'" + path("b.shp") + "'"), 2);
 }
 
-// The shapes a cut compiled font no longer holds are named and counted in the summary, and the
-// rest written.
-TEST_F(CompilerTool, TheConverterNamesWhatACutCompiledFontLacks) {
+// A file that is no compiled font is refused and nothing written; the shapes a cut one no
+// longer holds are named and counted in the summary, and the rest written.
+TEST_F(CompilerTool, TheConverterRefusesWhatIsNoCompiledFontAndNamesWhatACutOneLacks) {
+  writeBytes(path("junk.shx"), "hello world, not a font");
+  EXPECT_EQ(convert("'" + path("junk.shx") + "' '" + path("junk.shp") + "'"), 1);
+  EXPECT_EQ(
+      readBytes(path("errors.txt")),
+      "\"" + path("junk.shx") + "\": not a compiled shape file of a kind this program reads\n");
+  EXPECT_FALSE(fileExists(path("junk.shp")));
+
   CompiledFont font =
       plainFont({{0xB0A1, "", bytesOf({1, 8, 3, 4, 0})}, {0xB0A2, "", bytesOf({1, 8, 4, 3, 0})}});
   font.kind = CompiledKind::bigfont;

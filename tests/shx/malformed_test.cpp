@@ -82,7 +82,7 @@ TEST(MalformedPrograms, CannotMultiplyTheirWork) {
 }
 
 // Shapes whose records a cut or damaged file does not hold are named and left out, the rest
-// read; a file cut inside its index, or of another kind, is refused.
+// read; a file cut inside its index, or not a compiled font at all, is refused.
 TEST(MalformedCompiledFiles, AreRefusedOrReadAsFarAsTheyGo) {
   CompiledFont font = plainFont({{65, "A", bytesOf({1, 8, 3, 4, 0})}, {66, "B", bytesOf({0})}});
   auto codesLeftOut = [](const ShxContents& read) {
@@ -136,7 +136,7 @@ TEST(MalformedCompiledFiles, AreRefusedOrReadAsFarAsTheyGo) {
   for (const std::string& notAFont :
        {shapes.substr(0, 10), std::string("AutoCAD-86 pictures 1.0\r\n\x1a")}) {
     try {
-      readShx(notAFont, "f.shx");
+      importCompiledFont(notAFont, "f.shx", {});
       FAIL() << notAFont;
     } catch (const ShxReadError& e) {
       EXPECT_STREQ(e.what(), "\"f.shx\": 不是本程序能读的编译形文件");

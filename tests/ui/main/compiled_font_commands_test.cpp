@@ -80,12 +80,19 @@ TEST_F(FileCommandTest, ImportReportsWhatItDrewDifferently) {
                            "第 3 行 42 (B)：未能读入（300 超出一个字节的范围）"));
 }
 
-// A compiled font cut short imports what it still holds and names each character it lost.
-TEST_F(FileCommandTest, ImportOfACutCompiledFontNamesWhatItLost) {
+// A file that is no compiled font is refused; one cut short imports what it still holds and
+// names each character it lost.
+TEST_F(FileCommandTest, ImportRefusesWhatIsNoCompiledFontAndNamesWhatACutOneLost) {
   writeBytes(path("a.shp"), asciiFont());
   run("NMOpen", path("a.shp"));
   run("NMExportSHX", path("a.shx"));
   trigger("NMClose");
+  writeBytes(path("junk.shx"), "hello world, not a font");
+  run("NMImport", path("junk.shx"));
+  EXPECT_EQ(file(), nullptr);
+  EXPECT_EQ(prompts->errors.at(0),
+            QString::fromStdString("\"" + path("junk.shx") + "\": 不是本程序能读的编译形文件"));
+
   const std::string whole = readBytes(path("a.shx"));
   writeBytes(path("cut.shx"), whole.substr(0, whole.size() - 4));  // "EOF" and a byte of 中
   prompts->files.push_back(QString::fromStdString(path("cut.shx")));
