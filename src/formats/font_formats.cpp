@@ -31,7 +31,7 @@ FontFileFormat strokeFormat(std::string description, std::string extension, Stro
 
 std::vector<FontFileFormat> allFormats() {
   std::vector<FontFileFormat> formats;
-  formats.push_back({"SHX字体文件", "SHX", importFont, nullptr, compiled});
+  formats.push_back({"SHX字体文件", "SHX", importCompiledFont, nullptr, compiled});
   formats.push_back({"AutoCAD形文件", "SHP", importFont, nullptr, nullptr});
   formats.push_back(strokeFormat("LibreCAD单线字体", "LFF", lffFormat()));
   formats.push_back(strokeFormat("Hershey单线字体", "JHF", hersheyFormat()));

@@ -47,22 +47,12 @@ bool signedByTheEditor(const std::string& headerName) {
                      [](char c) { return c == '/' || (c >= '0' && c <= '9'); });
 }
 
-}  // namespace
-
-ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
-                        const ImportDefaults& defaults) {
+// The shapes of the font drawn on the grid into a new font, after what was left out reading it.
+ImportedFont drawnFont(const CompiledFont& font, std::vector<SourceProblem> leftOut,
+                       bool numberedByUnicode, const ImportDefaults& defaults) {
   ImportedFont result;
-  CompiledFont font;
-  if (isShx(bytes)) {
-    font = readShx(bytes, sourceName);
-    result.numberedByUnicode = font.kind == CompiledKind::unifont;
-  } else {
-    CompiledSource source = compileShapeSource(bytes);
-    font = std::move(source.font);
-    result.leftOut = std::move(source.problems);
-    result.numberedByUnicode =
-        font.kind == CompiledKind::unifont && !signedByTheEditor(font.headerName);
-  }
+  result.leftOut = std::move(leftOut);
+  result.numberedByUnicode = numberedByUnicode;
   result.file = emptyFontLike(font, defaults);
   ShapeInterpreter interpreter(font);
   for (const CompiledShape& compiled : font.shapes) {
@@ -86,4 +76,28 @@ ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
     if (drawn.report.approximated()) result.approximated.push_back(drawn.report);
   }
   return result;
+}
+
+}  // namespace
+
+size_t leftOutShapeCount(const ImportedFont& imported) {
+  size_t shapes = 0;
+  for (const SourceProblem& problem : imported.leftOut) shapes += problem.shapes;
+  return shapes;
+}
+
+ImportedFont importFont(std::string_view bytes, const std::string& sourceName,
+                        const ImportDefaults& defaults) {
+  if (isShx(bytes)) return importCompiledFont(bytes, sourceName, defaults);
+  CompiledSource source = compileShapeSource(bytes);
+  const bool numberedByUnicode =
+      source.font.kind == CompiledKind::unifont && !signedByTheEditor(source.font.headerName);
+  return drawnFont(source.font, std::move(source.problems), numberedByUnicode, defaults);
+}
+
+ImportedFont importCompiledFont(std::string_view bytes, const std::string& sourceName,
+                                const ImportDefaults& defaults) {
+  ShxContents read = readShx(bytes, sourceName);
+  const bool numberedByUnicode = read.font.kind == CompiledKind::unifont;
+  return drawnFont(read.font, std::move(read.unreadable), numberedByUnicode, defaults);
 }

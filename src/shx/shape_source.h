@@ -6,11 +6,15 @@
 
 #include "shx/compiled_font.h"
 
-// A record of a shape source that could not be compiled, by the line its header is on.
+// A record of a font file that could not be read: of a shape source by the line its header is
+// on, of a file without lines (line 0) by the text alone.
 struct SourceProblem {
   int line = 0;
   uint16_t code = 0;
   std::string what;
+  // The shapes it leaves out: more than one only where a compiled file ends before records it
+  // counts but does not name.
+  uint32_t shapes = 1;
 };
 
 struct CompiledSource {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shx/compiled_font.h"
+#include "shx/shape_source.h"
 
 // A shape the compiled file cannot hold, and why; noUnicode is a unifont's code that is no
 // GBK character, so it has no Unicode number.
@@ -37,9 +38,15 @@ std::vector<LeftOutShape> shapesLeftOut(const CompiledFont& font);
 // written.
 std::string writeShx(const CompiledFont& font);
 
+// A compiled file as read: the shapes whose records are whole in it, and the shapes whose
+// records lie past its end or are cut by it (code 0 for the font header), in the file's order.
+struct ShxContents {
+  CompiledFont font;
+  std::vector<SourceProblem> unreadable;
+};
+
 // Whether the bytes begin as a compiled shape file does.
 bool isShx(std::string_view bytes);
 // Reads "AutoCAD-86 shapes 1.0" and "1.1", "unifont 1.0" and "bigfont 1.0" files. Throws
-// ShxReadError for a file whose index does not fit in it; a shape record that lies past the
-// end is left out.
-CompiledFont readShx(std::string_view bytes, const std::string& sourceName);
+// ShxReadError for any other file and for one whose index does not fit in it.
+ShxContents readShx(std::string_view bytes, const std::string& sourceName);

@@ -30,6 +30,7 @@ class ByteReader {
     return part;
   }
   bool has(size_t n) const { return bytes_.size() - at_ >= n; }
+  size_t position() const { return at_; }
   [[noreturn]] void fail(const std::string& what) const { throw ShxReadError(source_, what); }
 
  private:
@@ -64,13 +65,27 @@ CompiledShape namedShape(uint16_t code, std::string_view record) {
   return shape;
 }
 
+// A shape whose record the file does not hold whole: what a damaged or cut file leaves out.
+SourceProblem recordPastEnd(uint16_t code, size_t at, size_t length, size_t fileSize) {
+  const std::string lengthText = std::to_string(length), startText = std::to_string(at),
+                    sizeText = std::to_string(fileSize);
+  return {0, code,
+          inReaderLanguage(std::string(code == 0 ? "字体头的" : "") + "记录（第 " + startText +
+                               " 字节起 " + lengthText + " 字节）超出文件末尾（文件共 " + sizeText +
+                               " 字节）",
+                           std::string(code == 0 ? "the font header's" : "its") + " record (" +
+                               lengthText + " bytes at byte " + startText +
+                               ") runs past the end of the file (" + sizeText + " bytes)")};
+}
+
 void takeHeader(CompiledFont& font, const CompiledShape& header) {
   font.hasHeader = true;
   font.headerName = header.name;
   font.headerBytes = header.bytes;
 }
 
-void readShapes(CompiledFont& font, ByteReader& in) {
+void readShapes(ShxContents& read, size_t fileSize, ByteReader& in) {
+  CompiledFont& font = read.font;
   font.kind = CompiledKind::shapes;
   in.u16();  // the first and last numbers, which the index tells as well
   in.u16();
@@ -80,26 +95,48 @@ void readShapes(CompiledFont& font, ByteReader& in) {
     code = in.u16();
     length = in.u16();
   }
+  // The records follow one another: from the first one cut, none is in the file.
+  size_t at = in.position();
+  bool cut = false;
   for (const auto& [code, length] : index) {
-    if (!in.has(length)) break;  // the records from here on lie past the end
-    const CompiledShape shape = namedShape(code, in.take(length));
-    if (code == 0) {
-      takeHeader(font, shape);
+    cut = cut || !in.has(length);
+    if (cut) {
+      read.unreadable.push_back(recordPastEnd(code, at, length, fileSize));
+    } else if (code == 0) {
+      takeHeader(font, namedShape(code, in.take(length)));
     } else {
-      font.shapes.push_back(shape);
+      font.shapes.push_back(namedShape(code, in.take(length)));
     }
+    at += length;
   }
 }
 
-void readUnifont(CompiledFont& font, ByteReader& in) {
+// A unifont counts its records, the font record among them, and each names its own shape: a
+// file that ends early leaves out the one it cuts and, unnamed, those it counts after it.
+void readUnifont(ShxContents& read, size_t fileSize, ByteReader& in) {
+  CompiledFont& font = read.font;
   font.kind = CompiledKind::unifont;
   const uint32_t count = in.u32();
   takeHeader(font, namedShape(0, in.take(in.u16())));
-  for (uint32_t i = 1; i < count && in.has(4); ++i) {
+  uint32_t records = 1;
+  while (records < count && in.has(4)) {
     const uint16_t code = in.u16();
     const uint16_t length = in.u16();
-    if (!in.has(length)) break;  // the last record is cut off
+    ++records;
+    if (!in.has(length)) {
+      read.unreadable.push_back(recordPastEnd(code, in.position(), length, fileSize));
+      break;
+    }
     font.shapes.push_back(namedShape(code, in.take(length)));
+  }
+  if (records < count) {
+    const std::string missing = std::to_string(count - records), end = std::to_string(fileSize);
+    read.unreadable.push_back(
+        {0, 0,
+         inReaderLanguage(
+             "文件在第 " + end + " 字节处结束，其后还应有 " + missing + " 个形",
+             "the file ends at byte " + end + ", before " + missing + " more shapes it counts"),
+         count - records});
   }
 }
 
@@ -116,7 +153,8 @@ CompiledShape bigfontShape(uint16_t code, std::string_view record) {
   return shape;
 }
 
-void readBigfont(CompiledFont& font, std::string_view bytes, ByteReader& in) {
+void readBigfont(ShxContents& read, std::string_view bytes, ByteReader& in) {
+  CompiledFont& font = read.font;
   font.kind = CompiledKind::bigfont;
   in.u16();  // the header's length
   const uint16_t count = in.u16();
@@ -130,7 +168,10 @@ void readBigfont(CompiledFont& font, std::string_view bytes, ByteReader& in) {
     const uint16_t length = in.u16();
     const uint32_t offset = in.u32();
     if (code == 0 && length == 0 && offset == 0) continue;  // an unused entry
-    if (offset > bytes.size() || bytes.size() - offset < length) continue;
+    if (offset > bytes.size() || bytes.size() - offset < length) {
+      read.unreadable.push_back(recordPastEnd(code, offset, length, bytes.size()));
+      continue;
+    }
     const std::string_view record = bytes.substr(offset, length);
     if (code == 0) {
       takeHeader(font, namedShape(0, record));
@@ -144,21 +185,21 @@ void readBigfont(CompiledFont& font, std::string_view bytes, ByteReader& in) {
 
 bool isShx(std::string_view bytes) { return bytes.starts_with("AutoCAD-86 "); }
 
-CompiledFont readShx(std::string_view bytes, const std::string& sourceName) {
-  CompiledFont font;
+ShxContents readShx(std::string_view bytes, const std::string& sourceName) {
+  ShxContents read;
   if (bytes.starts_with(shapesSignature10) || bytes.starts_with(shapesSignature11)) {
     ByteReader in(bytes, sourceName, shapesSignature10.size());
-    readShapes(font, in);
+    readShapes(read, bytes.size(), in);
   } else if (bytes.starts_with(unifontSignature)) {
     ByteReader in(bytes, sourceName, unifontSignature.size());
-    readUnifont(font, in);
+    readUnifont(read, bytes.size(), in);
   } else if (bytes.starts_with(bigfontSignature)) {
     ByteReader in(bytes, sourceName, bigfontSignature.size());
-    readBigfont(font, bytes, in);
+    readBigfont(read, bytes, in);
   } else {
     throw ShxReadError(sourceName,
                        inReaderLanguage("不是本程序能读的编译形文件",
                                         "not a compiled shape file of a kind this program reads"));
   }
-  return font;
+  return read;
 }

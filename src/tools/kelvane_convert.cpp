@@ -275,12 +275,18 @@ int writeFont(GShpFile& font, const std::string& output, size_t leftOut) {
   return 0;
 }
 
-// What reading could not take, a line each.
+// What reading could not take, a line each: a compiled font's shapes by their numbers.
 void listLeftOut(const ImportedFont& imported, const std::string& input) {
   for (const SourceProblem& problem : imported.leftOut) {
     if (problem.line > 0) {
       std::fprintf(stderr, "%s:%d: left out: %s\n", input.c_str(), problem.line,
                    problem.what.c_str());
+    } else if (problem.code != 0 && imported.numberedByUnicode) {
+      std::fprintf(stderr, "%s: left out U+%04X: %s\n", input.c_str(),
+                   static_cast<unsigned>(problem.code), problem.what.c_str());
+    } else if (problem.code != 0) {
+      std::fprintf(stderr, "%s: left out shape %u: %s\n", input.c_str(),
+                   static_cast<unsigned>(problem.code), problem.what.c_str());
     } else {
       std::fprintf(stderr, "%s: left out: %s\n", input.c_str(), problem.what.c_str());
     }
@@ -296,7 +302,7 @@ int convert(const Options& options) {
   if (!options.quiet) listLeftOut(imported, options.input);
   if (!reshape(*imported.file, options, options.input)) return 1;
   return writeFont(*imported.file, options.output,
-                   imported.leftOut.size() + imported.notInGbk.size());
+                   leftOutShapeCount(imported) + imported.notInGbk.size());
 }
 
 // The face a --draft argument names: a font file, else a family fontconfig knows.
@@ -320,8 +326,7 @@ int draft(const Options& options) {
     for (uint16_t c = 0x20; c < 0x7F; ++c) codes.push_back(c);
   }
   std::vector<DraftRequest> asked;
-  for (uint16_t code : codes)
-    asked.push_back({unicodeOfGbk(code), isDoubleByte(code)});
+  for (uint16_t code : codes) asked.push_back({unicodeOfGbk(code), isDoubleByte(code)});
   std::string error;
   const std::vector<DraftedGlyph> drafted =
       draftMany(options.draftStrokes ? FaceFile{} : draftFaceOf(options.draftFace), asked, grid,

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "shx/font_import.h"
 #include "shx/shape_source.h"
@@ -40,7 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const CompiledFont font = compileShapeSource(text).font;
   CompiledFont back;
   try {
-    back = readShx(writeShx(font), "fuzz.shx");
+    ShxContents contents = readShx(writeShx(font), "fuzz.shx");
+    if (!contents.unreadable.empty()) __builtin_trap();
+    back = std::move(contents.font);
   } catch (const std::exception&) {
     __builtin_trap();
   }

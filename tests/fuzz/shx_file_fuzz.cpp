@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string bytes(signatures[data[0] % 4]);
   bytes.append(reinterpret_cast<const char*>(data + 1), size - 1);
   try {
-    const ImportedFont imported = importFont(bytes, "fuzz.shx", ImportDefaults{});
+    const ImportedFont imported = importCompiledFont(bytes, "fuzz.shx", ImportDefaults{});
     imported.file->encode(LocalDate{1, 1, 2026});
   } catch (const std::exception&) {
     // a file whose index does not fit in it

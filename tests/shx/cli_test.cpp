@@ -59,7 +59,7 @@ TEST_F(CompilerTool, TheConverterGoesBetweenFormatsByExtension) {
   ASSERT_EQ(convert("'" + path("a.lff") + "' '" + path("a.shx") + "' --grid 24"), 0);
   EXPECT_EQ(readBytes(path("errors.txt")),
             path("a.lff") + ": left out U+AC00: GBK cannot hold it\n");
-  const CompiledFont shx = readShx(readBytes(path("a.shx")), "a.shx");
+  const CompiledFont shx = readShx(readBytes(path("a.shx")), "a.shx").font;
   EXPECT_EQ(shx.kind, CompiledKind::bigfont);  // two of three characters are double-byte
   ASSERT_EQ(shx.shapes.size(), 2u);
   EXPECT_EQ(shx.shapes[1].code, 0xD6D0);
@@ -76,6 +76,30 @@ TEST_F(CompilerTool, TheConverterGoesBetweenFormatsByExtension) {
   EXPECT_FALSE(fileExists(path("b.doc")));
   EXPECT_EQ(convert("'" + path("b.shp") + "' '" + path("c.shx") + "' --grid 50"), 2);
   EXPECT_EQ(convert("'" + path("b.shp") + "'"), 2);
+}
+
+// A file that is no compiled font is refused and nothing written; the shapes a cut one no
+// longer holds are named and counted in the summary, and the rest written.
+TEST_F(CompilerTool, TheConverterRefusesWhatIsNoCompiledFontAndNamesWhatACutOneLacks) {
+  writeBytes(path("junk.shx"), "hello world, not a font");
+  EXPECT_EQ(convert("'" + path("junk.shx") + "' '" + path("junk.shp") + "'"), 1);
+  EXPECT_EQ(
+      readBytes(path("errors.txt")),
+      "\"" + path("junk.shx") + "\": not a compiled shape file of a kind this program reads\n");
+  EXPECT_FALSE(fileExists(path("junk.shp")));
+
+  CompiledFont font =
+      plainFont({{0xB0A1, "", bytesOf({1, 8, 3, 4, 0})}, {0xB0A2, "", bytesOf({1, 8, 4, 3, 0})}});
+  font.kind = CompiledKind::bigfont;
+  const std::string whole = writeShx(font);
+  writeBytes(path("cut.shx"), whole.substr(0, whole.size() - 1));
+  ASSERT_EQ(convert("'" + path("cut.shx") + "' '" + path("cut.shp") + "'"), 0);
+  EXPECT_EQ(readBytes(path("errors.txt")),
+            path("cut.shx") +
+                ": left out shape 45218: its record (8 bytes at byte 55) runs past "
+                "the end of the file (62 bytes)\n");
+  EXPECT_EQ(readBytes(path("output.txt")),
+            "1 character written to " + path("cut.shp") + "; 1 left out\n");
 }
 
 // A new font drafted from a face, named by family or by file; the character set and kind
@@ -173,7 +197,7 @@ TEST_F(CompilerTool, TheConverterDraftsFromStrokeOrderData) {
   font.load(path("s.shp"));
   EXPECT_EQ(font.kind(), GShpFile::kindBigfont);
   ASSERT_EQ(font.shapeCount(), 2);
-  EXPECT_EQ(font.findShape(0xD2BB)->width(), 24);     // 一
+  EXPECT_EQ(font.findShape(0xD2BB)->width(), 24);      // 一
   EXPECT_EQ(font.findShape(0xB6FE)->pointCount(), 4);  // 二: two strokes of two points
 
   EXPECT_EQ(convert(path("data"), "--draft-strokes --set ascii '" + path("x.shp") + "'"), 2);

@@ -81,8 +81,15 @@ TEST(MalformedPrograms, CannotMultiplyTheirWork) {
   EXPECT_EQ(far.report.faults, ShapeReport::tooLong);
 }
 
+// Shapes whose records a cut or damaged file does not hold are named and left out, the rest
+// read; a file cut inside its index, or not a compiled font at all, is refused.
 TEST(MalformedCompiledFiles, AreRefusedOrReadAsFarAsTheyGo) {
   CompiledFont font = plainFont({{65, "A", bytesOf({1, 8, 3, 4, 0})}, {66, "B", bytesOf({0})}});
+  auto codesLeftOut = [](const ShxContents& read) {
+    std::vector<uint16_t> codes;
+    for (const SourceProblem& problem : read.unreadable) codes.push_back(problem.code);
+    return codes;
+  };
   for (CompiledKind kind : {CompiledKind::shapes, CompiledKind::unifont, CompiledKind::bigfont}) {
     font.kind = kind;
     font.hasHeader = true;
@@ -90,10 +97,14 @@ TEST(MalformedCompiledFiles, AreRefusedOrReadAsFarAsTheyGo) {
     font.headerBytes = bytesOf({8, 2, 0, 0});
     const std::string whole = writeShx(font);
     SCOPED_TRACE(whole.substr(11, 7));
-    EXPECT_EQ(readShx(whole, "f.shx").shapes.size(), 2u);
+    const ShxContents read = readShx(whole, "f.shx");
+    EXPECT_EQ(read.font.shapes.size(), 2u);
+    EXPECT_TRUE(read.unreadable.empty());
     // Cut inside the last record (a shapes file ends in "EOF"): that record is left out.
     const size_t cut = kind == CompiledKind::shapes ? 4 : 1;
-    EXPECT_EQ(readShx(whole.substr(0, whole.size() - cut), "f.shx").shapes.size(), 1u);
+    const ShxContents cutRead = readShx(whole.substr(0, whole.size() - cut), "f.shx");
+    EXPECT_EQ(cutRead.font.shapes.size(), 1u);
+    EXPECT_EQ(codesLeftOut(cutRead), std::vector<uint16_t>{66});
     // Cut inside the index.
     EXPECT_THROW(readShx(whole.substr(0, 30), "f.shx"), ShxReadError);
   }
@@ -101,12 +112,35 @@ TEST(MalformedCompiledFiles, AreRefusedOrReadAsFarAsTheyGo) {
   // record is now said to lie far past the end.
   std::string wrongOffset = writeShx(font);
   wrongOffset[31 + 2 * 8 + 7] = '\x7f';
-  EXPECT_EQ(readShx(wrongOffset, "f.shx").shapes.size(), 1u);
-  try {
-    readShx("AutoCAD-86 pictures 1.0\r\n\x1a", "f.shx");
-    FAIL();
-  } catch (const ShxReadError& e) {
-    EXPECT_STREQ(e.what(), "\"f.shx\": 不是本程序能读的编译形文件");
+  const ShxContents read = readShx(wrongOffset, "f.shx");
+  EXPECT_EQ(read.font.shapes.size(), 1u);
+  ASSERT_EQ(codesLeftOut(read), std::vector<uint16_t>{66});
+  EXPECT_EQ(read.unreadable[0].what, "记录（第 2130706498 字节起 1 字节）超出文件末尾（文件共 " +
+                                         std::to_string(wrongOffset.size()) + " 字节）");
+  EXPECT_EQ(read.unreadable[0].line, 0);
+
+  // A shapes file cut before its records names each of them, the font header too; a unifont
+  // cut between records counts those it no longer holds.
+  font.kind = CompiledKind::shapes;
+  const std::string shapes = writeShx(font);
+  EXPECT_EQ(codesLeftOut(readShx(shapes.substr(0, 24 + 6 + 3 * 4), "f.shx")),
+            (std::vector<uint16_t>{0, 65, 66}));
+  font.kind = CompiledKind::unifont;
+  const std::string unifont = writeShx(font);
+  const ShxContents tail = readShx(unifont.substr(0, unifont.size() - 7), "f.shx");
+  ASSERT_EQ(tail.unreadable.size(), 1u);
+  EXPECT_EQ(tail.unreadable[0].shapes, 1u);
+  EXPECT_EQ(tail.unreadable[0].what,
+            "文件在第 " + std::to_string(unifont.size() - 7) + " 字节处结束，其后还应有 1 个形");
+
+  for (const std::string& notAFont :
+       {shapes.substr(0, 10), std::string("AutoCAD-86 pictures 1.0\r\n\x1a")}) {
+    try {
+      importCompiledFont(notAFont, "f.shx", {});
+      FAIL() << notAFont;
+    } catch (const ShxReadError& e) {
+      EXPECT_STREQ(e.what(), "\"f.shx\": 不是本程序能读的编译形文件");
+    }
   }
 }
 

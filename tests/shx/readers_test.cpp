@@ -149,7 +149,7 @@ TEST_F(TempDirTest, LibreCadHanziReachTheCompiledFontAtTheirGbkCodes) {
   // characters lead with 0x81 to 0xA0, and each must lie in a range to be reachable.
   const std::string file = path("kst32b.shx");
   writeBytes(file, formatOfPath(file)->write(*imported.file, exportDate).bytes);
-  const CompiledFont compiled = readShx(readBytes(file), file);
+  const CompiledFont compiled = readShx(readBytes(file), file).font;
   size_t lowLeads = 0;
   for (const CompiledShape& shape : compiled.shapes) {
     if (shape.code <= 0xFF) continue;

@@ -131,7 +131,7 @@ TEST(CompiledFontExport, WritesNamesAndIndexesAReaderTakesBack) {
       EXPECT_TRUE(leftOut.empty());
     }
 
-    const CompiledFont back = readShx(writeShx(font), "font.shx");
+    const CompiledFont back = readShx(writeShx(font), "font.shx").font;
     ASSERT_EQ(back.shapes.size(), indexFull ? 0xFFFEu : 0xFFFFu);
     EXPECT_EQ(back.shapes.back().code, indexFull ? 0xFFFE : 0xFFFF);
     EXPECT_EQ(back.shapes[0].bytes, font.shapes[0].bytes);

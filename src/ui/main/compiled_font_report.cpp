@@ -94,9 +94,12 @@ ImportReport importReport(const ImportedFont& imported) {
     const QString label =
         imported.numberedByUnicode ? unicodeLabel(problem.code) : characterLabel(problem.code);
     const QString what = QString::fromStdString(problem.what);
-    // The readers of other formats say in their text where a problem lies.
-    if (problem.line == 0) {
+    // The readers of other formats say in their text where a problem lies; a compiled font's
+    // shapes are named by their numbers.
+    if (problem.line == 0 && problem.code == 0) {
       details << QStringLiteral("未能读入：%1").arg(what);
+    } else if (problem.line == 0) {
+      details << QStringLiteral("%1：未能读入（%2）").arg(label, what);
     } else {
       details << QStringLiteral("第 %1 行 %2：未能读入（%3）").arg(problem.line).arg(label, what);
     }
@@ -110,7 +113,7 @@ ImportReport importReport(const ImportedFont& imported) {
         QStringLiteral("其中 %1 个字符的形与原文件不完全相同。").arg(imported.approximated.size());
   }
   if (!imported.leftOut.empty()) {
-    summary += QStringLiteral("%1 个字符未能读入。").arg(imported.leftOut.size());
+    summary += QStringLiteral("%1 个字符未能读入。").arg(leftOutShapeCount(imported));
   }
   if (!imported.notInGbk.empty()) {
     summary += QStringLiteral("%1 个字符GBK中没有，已略去。").arg(imported.notInGbk.size());

@@ -24,7 +24,7 @@ TEST_F(FileCommandTest, ExportedFontImportsBackIntoANewUnsavedFont) {
   run("NMOpen", shp);
   run("NMExportSHX", path("b.SHX"));
   EXPECT_EQ(prompts->proposedPaths.back(), QString::fromStdString(path("a.SHX")));
-  EXPECT_EQ(readShx(readBytes(path("b.SHX")), "b.SHX").shapes.size(), 2u);
+  EXPECT_EQ(readShx(readBytes(path("b.SHX")), "b.SHX").font.shapes.size(), 2u);
   EXPECT_FALSE(caption().endsWith(" *"));
   EXPECT_EQ(child<QLabel>("RzStatusPane2")->text(),
             QString::fromStdString("已导出SHX字体文件：" + path("b.SHX")));
@@ -60,7 +60,7 @@ TEST_F(FileCommandTest, ExportAsksBeforeLeavingOutWhatDoesNotFit) {
 
   prompts->answers.push_back(Prompts::Answer::Ok);
   run("NMExportSHX", path("long.shx"));
-  EXPECT_EQ(readShx(readBytes(path("long.shx")), "long.shx").shapes.size(), 1u);
+  EXPECT_EQ(readShx(readBytes(path("long.shx")), "long.shx").font.shapes.size(), 1u);
 }
 
 TEST_F(FileCommandTest, ImportReportsWhatItDrewDifferently) {
@@ -78,6 +78,29 @@ TEST_F(FileCommandTest, ImportReportsWhatItDrewDifferently) {
   EXPECT_EQ(prompts->reports.at(1),
             QStringLiteral("41 (A)：1 段圆弧化为线段，2 个点取整到网格\n"
                            "第 3 行 42 (B)：未能读入（300 超出一个字节的范围）"));
+}
+
+// A file that is no compiled font is refused; one cut short imports what it still holds and
+// names each character it lost.
+TEST_F(FileCommandTest, ImportRefusesWhatIsNoCompiledFontAndNamesWhatACutOneLost) {
+  writeBytes(path("a.shp"), asciiFont());
+  run("NMOpen", path("a.shp"));
+  run("NMExportSHX", path("a.shx"));
+  trigger("NMClose");
+  writeBytes(path("junk.shx"), "hello world, not a font");
+  run("NMImport", path("junk.shx"));
+  EXPECT_EQ(file(), nullptr);
+  EXPECT_EQ(prompts->errors.at(0),
+            QString::fromStdString("\"" + path("junk.shx") + "\": 不是本程序能读的编译形文件"));
+
+  const std::string whole = readBytes(path("a.shx"));
+  writeBytes(path("cut.shx"), whole.substr(0, whole.size() - 4));  // "EOF" and a byte of 中
+  prompts->files.push_back(QString::fromStdString(path("cut.shx")));
+  run("NMImport", path("cut.shp"));
+  ASSERT_EQ(list()->count(), 1);
+  EXPECT_EQ(prompts->reports.at(0), QStringLiteral("已导入 1 个字符。1 个字符未能读入。"));
+  EXPECT_TRUE(prompts->reports.at(1).startsWith(QStringLiteral("D6D0 (中)：未能读入（记录（第 ")))
+      << prompts->reports.at(1).toStdString();
 }
 
 // A single-line font of another format: the new font takes the kind and grid chosen, here
@@ -138,7 +161,7 @@ TEST_F(FileCommandTest, ExportOfAUnifontNumbersByUnicode) {
       prompts->questions.at(0),
       QStringLiteral("下列字符无法编入SHX文件：\nC8：不是GBK字符，UNIFONT中没有它的Unicode编号\n"
                      "是否导出其余的字符？"));
-  const CompiledFont written = readShx(readBytes(path("u.shx")), "u.shx");
+  const CompiledFont written = readShx(readBytes(path("u.shx")), "u.shx").font;
   ASSERT_EQ(written.shapes.size(), 1u);
   EXPECT_EQ(written.shapes[0].code, 0x4E2D);
 }
