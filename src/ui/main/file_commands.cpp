@@ -132,6 +132,20 @@ void FileCommands::openPath(const std::string& path) {
   document_.setFile(std::move(file), path);
   document_.showText(lastChar);
   emit fontShown();
+  warnIfCut(*document_.file());
+}
+
+// A big font's header counts its characters; a file that holds far fewer was most likely cut
+// short, and saving it would make the loss final. Some writers count the font's own record
+// too, so one short is no warning.
+void FileCommands::warnIfCut(const GShpFile& file) {
+  if (file.kind() != GShpFile::kindBigfont || file.shapeCount() + 1 >= file.characterCount())
+    return;
+  prompts_.showReport(QStringLiteral("文件头说字体有 %1 个字符，文件中只有 %2 个：文件可能不完整，"
+                                     "保存之前请检查。")
+                          .arg(file.characterCount())
+                          .arg(file.shapeCount()),
+                      QString());
 }
 
 void FileCommands::openNamed(const std::string& path) {

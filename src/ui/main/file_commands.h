@@ -52,6 +52,8 @@ class FileCommands : public QObject {
   // Where a new font goes, confirmed as New confirms it; nothing when the user declines.
   std::optional<std::string> askNewFontPath(const QString& proposedPath);
   void openPath(const std::string& path);
+  // Says so when a big font holds far fewer characters than its header counts.
+  void warnIfCut(const GShpFile& file);
   void importPath(const std::string& source);
   // Makes a font no file holds yet the open one under path, unsaved.
   void openNewFont(std::unique_ptr<GShpFile> file, const std::string& path, uint8_t gridIndex);

@@ -213,6 +213,20 @@ TEST_F(FileCommandTest, CloseWithNoKeepsTheFileButWritesTheSettings) {
   EXPECT_FALSE(enabled("NMSave"));
 }
 
+// A big font holding far fewer characters than its header counts was most likely cut short: the
+// user hears of it. One short (a header counting the font's own record) is no warning.
+TEST_F(FileCommandTest, AFontCutShortIsPointedOut) {
+  const std::string records = "*0,5,B\r\n48,0,0,48,0\r\n*45217,5,0b0a1\r\n2,8,(48,0),0\r\n";
+  writeBytes(path("cut.shp"), "*BIGFONT 6763,1,161,256\r\n" + records);
+  run("NMOpen", path("cut.shp"));
+  ASSERT_EQ(prompts->reports.size(), 2);
+  EXPECT_TRUE(prompts->reports[0].contains(QStringLiteral("6763 个字符，文件中只有 1 个")));
+  trigger("NMClose");
+  writeBytes(path("whole.shp"), "*BIGFONT 2,1,161,256\r\n" + records);
+  run("NMOpen", path("whole.shp"));
+  EXPECT_EQ(prompts->reports.size(), 2);
+}
+
 // 取消 (or Esc) on the save question goes back to the font, on Close and on closing the window.
 TEST_F(FileCommandTest, CancelOnTheSaveQuestionKeepsTheFontOpen) {
   writeBytes(path("t.shp"), asciiFont());
