@@ -106,6 +106,8 @@ void CanvasPanel::setPreview(std::unique_ptr<GShape> shape) {
   repaint();
 }
 
+void CanvasPanel::resizeEvent(QResizeEvent*) { emit resized(); }
+
 void CanvasPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   paint(painter);

@@ -63,9 +63,12 @@ class CanvasPanel : public QWidget {
   void cursorMoved(int32_t x, int32_t y);
   // A right press decided whether the pop-up menu's insert items apply.
   void insertItemsEnabled(bool enabled);
+  // The panel took another size, so the grid lies elsewhere in it.
+  void resized();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

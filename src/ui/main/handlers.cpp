@@ -98,6 +98,7 @@ void TFmMain::connectCharacterCommands() {
        [this] { draftCommands->draftMany(Prompts::DraftChoice::listSelection); });
   bind(a.NMPlaceReference, &QAction::triggered, [this] { placeReference(); });
   bind(draftCommands, &DraftCommands::faceDrafted, [this] { placeReference(); });
+  connect(Panel, &CanvasPanel::resized, this, [this] { reference->followGrid(Panel->layout()); });
   bind(a.NMTransform, &QAction::triggered, [this] { batchCommands->transform(); });
   bind(a.NMCentre, &QAction::triggered, [this] { batchCommands->centre(); });
   bind(a.NMFitCell, &QAction::triggered, [this] { batchCommands->fitToCell(); });

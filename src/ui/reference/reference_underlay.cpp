@@ -20,13 +20,13 @@
 #include "editing/grid_layout.h"
 #include "model/point.h"
 #include "ui/document/font_document.h"
-#include "ui/shared/choice_group.h"
-#include "ui/shared/file_names.h"
-#include "ui/shared/settings_record.h"
 #include "ui/platform/gbk.h"
 #include "ui/platform/guarded.h"
 #include "ui/reference/jpeg_image.h"
 #include "ui/reference/truetype_faces.h"
+#include "ui/shared/choice_group.h"
+#include "ui/shared/file_names.h"
+#include "ui/shared/settings_record.h"
 
 namespace {
 
@@ -141,22 +141,38 @@ void ReferenceUnderlay::draw(QPainter& canvas, const GridLayout& grid,
 // has in pixels, whose error is far below half a grid unit at every zoom.
 void ReferenceUnderlay::placeUnder(const GridLayout& grid, const GlyphPlacement& placed) {
   if (!grid.usable()) return;
+  RzRadioGroup3->setItemIndex(static_cast<int>(ReferenceMode::Face));
+  putUnder(grid, placed);
+  markChanged();
+  placedUnder_ = placed;
+}
+
+void ReferenceUnderlay::followGrid(const GridLayout& grid) {
+  if (!placedUnder_ || mode_ != ReferenceMode::Face || !grid.usable()) return;
+  putUnder(grid, *placedUnder_);
+  emit changed();
+}
+
+void ReferenceUnderlay::putUnder(const GridLayout& grid, const GlyphPlacement& placed) {
   const double cell = grid.cellSize;
   const double dotsPerInch = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
   const double emPixels = placed.scale * placed.unitsPerEm * cell;
-  RzRadioGroup3->setItemIndex(static_cast<int>(ReferenceMode::Face));
-  RzSpinEdit1->setValue(static_cast<int>(std::lround(emPixels * 72 / dotsPerInch)));
+  {
+    const QSignalBlocker quiet(RzSpinEdit1);
+    RzSpinEdit1->setValue(static_cast<int>(std::lround(emPixels * 72 / dotsPerInch)));
+  }
+  fontSize_ = RzSpinEdit1->value();
   QFont font = font_;
   font.setPointSize(fontSize_);
   const double baseline = grid.originY + (grid.rows - 1 - grid.below - placed.originY) * cell;
   left_ = static_cast<int32_t>(std::lround(grid.originX + placed.originX * cell));
   top_ = static_cast<int32_t>(std::lround(baseline)) - QFontMetrics(font).ascent();
-  markChanged();
 }
 
 void ReferenceUnderlay::moveBy(int32_t dx, int32_t dy) {
   left_ = wrappingAdd(left_, dx);
   top_ = wrappingAdd(top_, dy);
+  placedUnder_.reset();
 }
 
 // The mode, the face and the size are kept in the settings file.
@@ -168,6 +184,7 @@ void ReferenceUnderlay::markChanged() {
 void ReferenceUnderlay::switchOff() {
   RzRadioGroup3->setItemIndex(0);
   mode_ = ReferenceMode::None;
+  placedUnder_.reset();
 }
 
 void ReferenceUnderlay::modeClicked() {
@@ -185,11 +202,13 @@ void ReferenceUnderlay::faceClicked() {
   if (!face) return;
   font_ = QFont(face->text());
   fontName_ = toGbk(face->text());
+  placedUnder_.reset();
   markChanged();
 }
 
 void ReferenceUnderlay::sizeChanged() {
   fontSize_ = RzSpinEdit1->value();
+  placedUnder_.reset();
   markChanged();
 }
 
@@ -230,6 +249,7 @@ void ReferenceUnderlay::storeInto(SettingsRecord& record) const {
 }
 
 void ReferenceUnderlay::takeFrom(const SettingsRecord& record) {
+  placedUnder_.reset();
   mode_ = static_cast<ReferenceMode>(record.refMode);
   left_ = record.refLeft;
   top_ = record.refTop;

@@ -4,8 +4,10 @@
 #include <QImage>
 #include <QObject>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "drafting/glyph_drafter.h"
 #include "ui/platform/prompts.h"
 
 class ChoiceGroup;
@@ -19,7 +21,6 @@ class QPalette;
 class QPushButton;
 class QSpinBox;
 class QWidget;
-struct GlyphPlacement;
 struct GridLayout;
 struct SettingsRecord;
 
@@ -49,6 +50,9 @@ class ReferenceUnderlay : public QObject {
   // Shows the face and sizes and places its glyph where drafting maps it on `grid`, so that a
   // drafted character lies on it; size and drag work on from there.
   void placeUnder(const GridLayout& grid, const GlyphPlacement& placed);
+  // The grid moved or changed its scale (the canvas was resized): a glyph placed under the
+  // draft and not moved or resized since goes with it. This is no change to the font.
+  void followGrid(const GridLayout& grid);
 
   // Close turns the underlay off.
   void switchOff();
@@ -89,6 +93,8 @@ class ReferenceUnderlay : public QObject {
  private:
   void createControls();
   void markChanged();
+  // The size and place of placeUnder, without a word to the controls' handlers.
+  void putUnder(const GridLayout& grid, const GlyphPlacement& placed);
 
   FontDocument& document_;
   Prompts& prompts_;
@@ -99,6 +105,7 @@ class ReferenceUnderlay : public QObject {
   int32_t fontSize_ = 0;
   int32_t left_ = 0;
   int32_t top_ = 0;
+  std::optional<GlyphPlacement> placedUnder_;  // while the glyph stays where placeUnder put it
   QImage lastPicture_;  // the last picture read, which the load button brings back
   QImage picture_;      // the picture shown, empty once cleared
 };

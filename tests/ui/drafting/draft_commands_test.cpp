@@ -181,12 +181,12 @@ TEST_F(DraftCommandsTest, TheReferenceGlyphIsPlacedUnderTheDraft) {
   ASSERT_GE(vertical, 0);
   ASSERT_GE(horizontal, 0);
   trigger("NMUndo");  // the strokes go, the glyph stays where it was put
-  const QImage canvas = TFmMainProbe::canvas(*window).grab().toImage();
-  const GridLayout grid = TFmMainProbe::canvas(*window).layout();
-  const double cell = grid.cellSize;
   // The middle of the dark pixels along a line across one stroke, in grid units; the line runs
   // between two grid lines, which are drawn over the glyph.
   const auto middle = [&](bool across, int at) {
+    const QImage canvas = TFmMainProbe::canvas(*window).grab().toImage();
+    const GridLayout grid = TFmMainProbe::canvas(*window).layout();
+    const double cell = grid.cellSize;
     double sum = 0;
     int count = 0;
     const int between = static_cast<int>(cell) / 2;
@@ -205,6 +205,14 @@ TEST_F(DraftCommandsTest, TheReferenceGlyphIsPlacedUnderTheDraft) {
   };
   EXPECT_NEAR(middle(true, horizontal - 8), vertical, 0.75);
   EXPECT_NEAR(middle(false, vertical + 8), horizontal, 0.75);
+
+  // The canvas takes another size: the glyph goes with the grid. The font is not changed by it.
+  const bool modified = TFmMainProbe::modified(*window);
+  window->resize(window->width() - 200, window->height() - 100);
+  QApplication::processEvents();
+  EXPECT_NEAR(middle(true, horizontal - 8), vertical, 0.75);
+  EXPECT_NEAR(middle(false, vertical + 8), horizontal, 0.75);
+  EXPECT_EQ(TFmMainProbe::modified(*window), modified);
 }
 
 // Without the stroke-order data the dialog says how to install it, and choosing it anyway
