@@ -108,13 +108,14 @@ std::optional<FaceFile> DraftCommands::sourceFace(const Prompts::DraftChoice& ch
   return std::nullopt;
 }
 
-std::optional<FaceFile> DraftCommands::referenceFace() {
+std::optional<FaceFile> DraftCommands::referenceFace(bool showErrors) {
   const QString family = fromGbk(reference_.fontName());
   FaceFile face = faceFileOf(family.toStdString());
   if (face.path.empty()) {
-    prompts_.showError(family.isEmpty()
-                           ? QStringLiteral("请先在参考模式的“请选择字体”中选择一个参考字体。")
-                           : QStringLiteral("找不到参考字体“%1”的字体文件。").arg(family));
+    if (showErrors)
+      prompts_.showError(family.isEmpty()
+                             ? QStringLiteral("请先在参考模式的“请选择字体”中选择一个参考字体。")
+                             : QStringLiteral("找不到参考字体“%1”的字体文件。").arg(family));
     return std::nullopt;
   }
   return face;
@@ -147,16 +148,16 @@ void DraftCommands::draftCurrent() {
   if (choice->mode != Prompts::DraftChoice::strokeData) emit faceDrafted();
 }
 
-std::optional<GlyphPlacement> DraftCommands::referencePlacement() {
+std::optional<GlyphPlacement> DraftCommands::referencePlacement(bool showErrors) {
   const GShape* shape = document_.currentShape();
   if (!shape) return std::nullopt;
-  const std::optional<FaceFile> face = referenceFace();
+  const std::optional<FaceFile> face = referenceFace(showErrors);
   if (!face) return std::nullopt;
   std::string error;
   const std::optional<GlyphPlacement> placed =
       glyphPlacement(*face, unicodeOfGbk(shape->code()), isDoubleByte(shape->code()),
                      {document_.gridAbove(), document_.gridBelow()}, &error);
-  if (!placed) prompts_.showError(QString::fromStdString(error));
+  if (!placed && showErrors) prompts_.showError(QString::fromStdString(error));
   return placed;
 }
 

@@ -32,8 +32,8 @@ class DraftCommands : public QObject {
   void draftMany(std::optional<Prompts::DraftChoice::Scope> scope = std::nullopt);
   bool drafting() const { return batch_ != nullptr; }
   // Where drafting from the reference face puts the current character's glyph on the grid;
-  // nothing (the error shown) without a face or a glyph.
-  std::optional<GlyphPlacement> referencePlacement();
+  // nothing (the error shown, unless asked not to) without a face or a glyph.
+  std::optional<GlyphPlacement> referencePlacement(bool showErrors = true);
 
  signals:
   // The batch has ended: drafted as one step, cancelled, or failed with its error shown.
@@ -49,7 +49,7 @@ class DraftCommands : public QObject {
                                           std::optional<Prompts::DraftChoice::Scope> scope);
   // The file of the face chosen in the reference panel; nothing (the error shown) when there
   // is none.
-  std::optional<FaceFile> referenceFace();
+  std::optional<FaceFile> referenceFace(bool showErrors = true);
   // The face a choice drafts from: the reference face, or none for the stroke-order data;
   // nothing (the error shown) when the source is missing.
   std::optional<FaceFile> sourceFace(const Prompts::DraftChoice& choice);

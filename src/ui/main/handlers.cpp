@@ -99,6 +99,11 @@ void TFmMain::connectCharacterCommands() {
   bind(a.NMPlaceReference, &QAction::triggered, [this] { placeReference(); });
   bind(draftCommands, &DraftCommands::faceDrafted, [this] { placeReference(); });
   connect(Panel, &CanvasPanel::resized, this, [this] { reference->followGrid(Panel->layout()); });
+  connect(fontDocument, &FontDocument::currentChanged, this, [this] {
+    if (!reference->followsDraft()) return;
+    if (const std::optional<GlyphPlacement> placed = draftCommands->referencePlacement(false))
+      reference->followGlyph(Panel->layout(), *placed);
+  });
   bind(a.NMTransform, &QAction::triggered, [this] { batchCommands->transform(); });
   bind(a.NMCentre, &QAction::triggered, [this] { batchCommands->centre(); });
   bind(a.NMFitCell, &QAction::triggered, [this] { batchCommands->fitToCell(); });

@@ -148,8 +148,13 @@ void ReferenceUnderlay::placeUnder(const GridLayout& grid, const GlyphPlacement&
 }
 
 void ReferenceUnderlay::followGrid(const GridLayout& grid) {
+  if (placedUnder_) followGlyph(grid, *placedUnder_);
+}
+
+void ReferenceUnderlay::followGlyph(const GridLayout& grid, const GlyphPlacement& placed) {
   if (!placedUnder_ || mode_ != ReferenceMode::Face || !grid.usable()) return;
-  putUnder(grid, *placedUnder_);
+  putUnder(grid, placed);
+  placedUnder_ = placed;
   emit changed();
 }
 

@@ -53,6 +53,11 @@ class ReferenceUnderlay : public QObject {
   // The grid moved or changed its scale (the canvas was resized): a glyph placed under the
   // draft and not moved or resized since goes with it. This is no change to the font.
   void followGrid(const GridLayout& grid);
+  // Whether the glyph stays where placeUnder put it.
+  bool followsDraft() const { return placedUnder_.has_value(); }
+  // Another character became current: a glyph that follows the draft goes where drafting maps
+  // the new character's glyph. No change to the font either.
+  void followGlyph(const GridLayout& grid, const GlyphPlacement& placed);
 
   // Close turns the underlay off.
   void switchOff();

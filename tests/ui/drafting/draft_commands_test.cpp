@@ -7,6 +7,7 @@
 
 #include "drafting/stroke_data.h"
 #include "platform/temp_dir.h"
+#include "ui/shared/settings_record.h"
 #include "ui/window_fixture.h"
 
 namespace {
@@ -212,6 +213,14 @@ TEST_F(DraftCommandsTest, TheReferenceGlyphIsPlacedUnderTheDraft) {
   QApplication::processEvents();
   EXPECT_NEAR(middle(true, horizontal - 8), vertical, 0.75);
   EXPECT_NEAR(middle(false, vertical + 8), horizontal, 0.75);
+  EXPECT_EQ(TFmMainProbe::modified(*window), modified);
+
+  // Another character becomes current: its glyph goes where drafting maps it (A's pen origin
+  // on the grid's), again without a change to the font.
+  pick('A');
+  SettingsRecord stored;
+  TFmMainProbe::reference(*window).storeInto(stored);
+  EXPECT_EQ(stored.refLeft, TFmMainProbe::canvas(*window).layout().originX);
   EXPECT_EQ(TFmMainProbe::modified(*window), modified);
 }
 
