@@ -80,29 +80,6 @@ TEST_F(FileCommandTest, ImportReportsWhatItDrewDifferently) {
                            "第 3 行 42 (B)：未能读入（300 超出一个字节的范围）"));
 }
 
-// A file that is no compiled font is refused; one cut short imports what it still holds and
-// names each character it lost.
-TEST_F(FileCommandTest, ImportRefusesWhatIsNoCompiledFontAndNamesWhatACutOneLost) {
-  writeBytes(path("a.shp"), asciiFont());
-  run("NMOpen", path("a.shp"));
-  run("NMExportSHX", path("a.shx"));
-  trigger("NMClose");
-  writeBytes(path("junk.shx"), "hello world, not a font");
-  run("NMImport", path("junk.shx"));
-  EXPECT_EQ(file(), nullptr);
-  EXPECT_EQ(prompts->errors.at(0),
-            QString::fromStdString("\"" + path("junk.shx") + "\": 不是本程序能读的编译形文件"));
-
-  const std::string whole = readBytes(path("a.shx"));
-  writeBytes(path("cut.shx"), whole.substr(0, whole.size() - 4));  // "EOF" and a byte of 中
-  prompts->files.push_back(QString::fromStdString(path("cut.shx")));
-  run("NMImport", path("cut.shp"));
-  ASSERT_EQ(list()->count(), 1);
-  EXPECT_EQ(prompts->reports.at(0), QStringLiteral("已导入 1 个字符。1 个字符未能读入。"));
-  EXPECT_TRUE(prompts->reports.at(1).startsWith(QStringLiteral("D6D0 (中)：未能读入（记录（第 ")))
-      << prompts->reports.at(1).toStdString();
-}
-
 // A single-line font of another format: the new font takes the kind and grid chosen, here
 // proposed from the characters; the export writes the format the file's extension names.
 TEST_F(FileCommandTest, ALibreCadFontImportsOnTheGridChosenAndExportsAsAnSvgFont) {
