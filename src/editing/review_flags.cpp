@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "editing/batch_transform.h"
 #include "model/shape.h"
 #include "platform/gbk_unicode.h"
 #include "shapefile/shpfile.h"
@@ -42,12 +43,9 @@ ReviewRules ReviewRules::of(const GShpFile& file, const StrokeCounts* counts) {
 CharacterReview reviewOf(const GShape& shape, const ReviewRules& rules) {
   CharacterReview review;
   review.code = shape.code();
-  // The cell: from 0 to the advance, but no farther than the grid's last column, and the rows
-  // of the grid, -below to above - 1.
-  const int32_t right = std::min<int32_t>(shape.width(), rules.above + rules.below - 1);
-  auto outside = [&](int32_t x, int32_t y) {
-    return x < 0 || x > right || y > rules.above - 1 || y < -rules.below;
-  };
+  // The cell: the grid the canvas edits, and no farther right than the advance.
+  const GridRange grid{rules.above + rules.below, rules.above, rules.below};
+  auto outside = [&](int32_t x, int32_t y) { return !grid.contains(x, y) || x > shape.width(); };
   int32_t px = 0, py = 0;
   bool inStroke = false;
   double length = 0;
